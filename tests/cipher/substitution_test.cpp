@@ -48,7 +48,7 @@ TEST(Substitution, EmptyTextOrEmptyKey) {
     EXPECT_EQ(password(u"", u"key"), u"");
     EXPECT_EQ(depassword(u"", u""), u"");
     // An empty key behaves as a key character outside the table would.
-    for (const std::u16string text : {u"abc", u"it's", u"яЁ\x7f"}) {
+    for (const std::u16string_view text : {u"abc", u"it's", u"яЁ\x7f"}) {
         EXPECT_EQ(password(text, u""), password(text, u"'"));
         EXPECT_EQ(depassword(text, u""), depassword(text, u"'"));
     }

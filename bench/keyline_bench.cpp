@@ -1,0 +1,80 @@
+// ReadKeyLine on large files: a 100 MB file without a line break (time and peak memory against the
+// line's UTF-16 size) and a 1 GB file whose first line is 20 characters (only the first block is read).
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "keystore/key_file.h"
+#include "text/unicode.h"
+
+namespace {
+
+long PeakResidentKiB() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+class BenchFolder {
+public:
+    BenchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-bench-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~BenchFolder() { std::filesystem::remove_all(path_); }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+const BenchFolder& Folder() {
+    static BenchFolder folder;
+    return folder;
+}
+
+// A file of `size` bytes: `first_line` then CR LF, then filler; or filler only when first_line is empty.
+std::string MakeFile(const std::string& name, const std::string& first_line, std::size_t size, bool sparse) {
+    const std::string path = Folder().File(name);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::string head = first_line.empty() ? "" : first_line + "\r\n";
+    if (::write(fd, head.data(), head.size()) < 0) std::abort();
+    if (sparse) {
+        if (::ftruncate(fd, static_cast<off_t>(size)) != 0) std::abort();
+    } else {
+        const std::string chunk(1 << 20, 'x');
+        for (std::size_t written = head.size(); written < size; written += chunk.size())
+            if (::write(fd, chunk.data(), std::min(chunk.size(), size - written)) < 0) std::abort();
+    }
+    ::close(fd);
+    return path;
+}
+
+void BM_ReadKeyLine_100MB_NoLineBreak(benchmark::State& state) {
+    constexpr std::size_t kSize = 100 * 1000 * 1000;
+    const std::u16string path = sorvane::Utf8ToUtf16(MakeFile("no-break.key", "", kSize, false));
+    const long before = PeakResidentKiB();
+    for (auto _ : state) {
+        const std::u16string line = sorvane::ReadKeyLine(path);
+        if (line.size() != kSize) state.SkipWithError("wrong length");
+    }
+    const double line_bytes = kSize * sizeof(char16_t);
+    state.counters["peak_growth_MB"] = (PeakResidentKiB() - before) * 1024.0 / 1e6;
+    state.counters["peak_vs_line"] = (PeakResidentKiB() - before) * 1024.0 / line_bytes;
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
+}
+BENCHMARK(BM_ReadKeyLine_100MB_NoLineBreak)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ReadKeyLine_1GB_ShortFirstLine(benchmark::State& state) {
+    const std::u16string path = sorvane::Utf8ToUtf16(MakeFile("big.key", "twenty-characters-01", 1000ull * 1000 * 1000, true));
+    for (auto _ : state) benchmark::DoNotOptimize(sorvane::ReadKeyLine(path));
+}
+BENCHMARK(BM_ReadKeyLine_1GB_ShortFirstLine)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

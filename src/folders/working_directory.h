@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sorvane {
+
+// The process's working directory, absolute, without a trailing separator except at the root.
+std::u16string CurrentWorkingDirectory();
+
+// Makes the folder (absolute or relative to the current one) the working directory and returns its
+// absolute path in the form above. Throws IoError naming the folder when it cannot be entered.
+std::u16string EnterFolder(std::u16string_view folder);
+
+}  // namespace sorvane

@@ -1,0 +1,17 @@
+#include "keystore/master_key.h"
+
+#include "cipher/builtin_chain.h"
+#include "folders/file_operations.h"
+#include "keystore/key_file.h"
+
+namespace sorvane {
+
+ResolvedMasterKey ResolveMasterKey(std::u16string_view master_field) {
+    if (master_field.empty()) return {};
+    if (!FileExists(master_field)) return {MasterKeyMode::kTyped, std::u16string(master_field), std::nullopt};
+    std::u16string key = Depassway(ReadKeyLine(master_field));
+    const MasterKeyMode mode = key.empty() ? MasterKeyMode::kEmptyFromFile : MasterKeyMode::kFile;
+    return {mode, key, key};
+}
+
+}  // namespace sorvane

@@ -1,0 +1,109 @@
+#include "settings/ini_document.h"
+
+#include "settings/ini_values.h"
+
+namespace sorvane {
+namespace {
+
+char16_t FoldCase(char16_t c) {
+    if (c >= u'A' && c <= u'Z') return c + 32;
+    if (c >= u'\u0410' && c <= u'\u042f') return c + 32;
+    if (c >= u'\u0400' && c <= u'\u040f') return c + 80;
+    return c;
+}
+
+bool SameName(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    return true;
+}
+
+// The section name of a header line "[name]", or nothing.
+std::optional<std::u16string_view> HeaderName(std::u16string_view line) {
+    line = TrimIniBlanks(line);
+    if (line.empty() || line.front() != u'[') return std::nullopt;
+    const std::size_t close = line.find(u']');
+    const std::u16string_view name = line.substr(1, close == std::u16string_view::npos ? close : close - 1);
+    return TrimIniBlanks(name);
+}
+
+// Splits "key=value" at the first "="; a line without one has no key.
+bool SplitKeyLine(std::u16string_view line, std::u16string_view& key, std::u16string_view& value) {
+    const std::size_t equals = line.find(u'=');
+    if (equals == std::u16string_view::npos) return false;
+    key = TrimIniBlanks(line.substr(0, equals));
+    value = line.substr(equals + 1);
+    return !key.empty() && key.front() != u';';
+}
+
+}  // namespace
+
+IniDocument IniDocument::Parse(std::u16string_view text) {
+    IniDocument document;
+    std::u16string section;
+    while (!text.empty()) {
+        std::size_t end = text.find_first_of(u"\r\n");
+        const std::u16string_view line = text.substr(0, end);
+        if (end == std::u16string_view::npos) {
+            text = {};
+        } else {
+            if (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ++end;
+            text.remove_prefix(end + 1);
+        }
+        const auto header = HeaderName(line);
+        if (header) section = std::u16string(*header);
+        document.lines_.push_back({std::u16string(line), section, header.has_value()});
+    }
+    return document;
+}
+
+std::optional<std::size_t> IniDocument::FindKey(std::u16string_view section, std::u16string_view key) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        std::u16string_view line_key, value;
+        if (!lines_[i].is_header && SameName(lines_[i].section, section) && SplitKeyLine(lines_[i].text, line_key, value) &&
+            SameName(line_key, key))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::u16string> IniDocument::Get(std::u16string_view section, std::u16string_view key) const {
+    const auto index = FindKey(section, key);
+    if (!index) return std::nullopt;
+    std::u16string_view line_key, value;
+    SplitKeyLine(lines_[*index].text, line_key, value);
+    return UnquoteIniValue(value);
+}
+
+void IniDocument::Set(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+    Line line{std::u16string(key) + u"=" + QuoteIniValue(value), std::u16string(section), false};
+    if (const auto index = FindKey(section, key)) {
+        lines_[*index].text = std::move(line.text);
+        return;
+    }
+    // After the section's last key line (blank lines and comments at its end stay after the key).
+    std::optional<std::size_t> last;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        std::u16string_view k, v;
+        if (SameName(lines_[i].section, section) && (lines_[i].is_header || SplitKeyLine(lines_[i].text, k, v)))
+            last = i;
+    }
+    if (!last) {
+        lines_.push_back({u"[" + std::u16string(section) + u"]", std::u16string(section), true});
+        lines_.push_back(std::move(line));
+        return;
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*last) + 1, std::move(line));
+}
+
+std::u16string IniDocument::Serialize() const {
+    std::u16string text;
+    for (const Line& line : lines_) {
+        text += line.text;
+        text += u'\n';
+    }
+    return text;
+}
+
+}  // namespace sorvane
