@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
+#include "text/case_folding.h"
+
 namespace sorvane {
 namespace {
-
-char16_t FoldCase(char16_t c) {
-    if (c >= u'A' && c <= u'Z') return c + 32;
-    if (c >= u'\u0410' && c <= u'\u042f') return c + 32;
-    if (c >= u'\u0400' && c <= u'\u040f') return c + 80;
-    return c;
-}
 
 bool MatchFrom(std::u16string_view name, std::u16string_view mask) {
     // Iterative glob with one backtrack point: linear in practice, no recursion on hostile masks.

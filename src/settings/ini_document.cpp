@@ -1,23 +1,10 @@
 #include "settings/ini_document.h"
 
 #include "settings/ini_values.h"
+#include "text/case_folding.h"
 
 namespace sorvane {
 namespace {
-
-char16_t FoldCase(char16_t c) {
-    if (c >= u'A' && c <= u'Z') return c + 32;
-    if (c >= u'\u0410' && c <= u'\u042f') return c + 32;
-    if (c >= u'\u0400' && c <= u'\u040f') return c + 80;
-    return c;
-}
-
-bool SameName(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    return true;
-}
 
 // The section name of a header line "[name]", or nothing.
 std::optional<std::u16string_view> HeaderName(std::u16string_view line) {
@@ -61,8 +48,8 @@ IniDocument IniDocument::Parse(std::u16string_view text) {
 std::optional<std::size_t> IniDocument::FindKey(std::u16string_view section, std::u16string_view key) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::u16string_view line_key, value;
-        if (!lines_[i].is_header && SameName(lines_[i].section, section) && SplitKeyLine(lines_[i].text, line_key, value) &&
-            SameName(line_key, key))
+        if (!lines_[i].is_header && EqualsIgnoringCase(lines_[i].section, section) && SplitKeyLine(lines_[i].text, line_key, value) &&
+            EqualsIgnoringCase(line_key, key))
             return i;
     }
     return std::nullopt;
@@ -86,7 +73,7 @@ void IniDocument::Set(std::u16string_view section, std::u16string_view key, std:
     std::optional<std::size_t> last;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::u16string_view k, v;
-        if (SameName(lines_[i].section, section) && (lines_[i].is_header || SplitKeyLine(lines_[i].text, k, v)))
+        if (EqualsIgnoringCase(lines_[i].section, section) && (lines_[i].is_header || SplitKeyLine(lines_[i].text, k, v)))
             last = i;
     }
     if (!last) {
