@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace sorvane {
+
+// Replaces the clipboard's whole content with the text.
+void SetClipboardText(const QString& text);
+
+// The same for a key: also marked as a secret, so that clipboard history managers do not keep it.
+void SetClipboardSecret(const QString& text);
+
+}  // namespace sorvane

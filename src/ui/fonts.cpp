@@ -1,0 +1,27 @@
+#include "ui/fonts.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+
+namespace sorvane {
+
+int RegisterFontFile(const QString& path) { return QFontDatabase::addApplicationFont(path); }
+
+void ReleaseFontFile(int id) {
+    if (id >= 0) QFontDatabase::removeApplicationFont(id);
+}
+
+void MapPlainFaceUnlessShipped(const QString& program_directory) {
+    if (QFile::exists(program_directory + QStringLiteral("tahoma.ttf"))) return;
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& candidate : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                                     QStringLiteral("Noto Sans"), QStringLiteral("FreeSans")}) {
+        if (installed.contains(candidate)) {
+            QFont::insertSubstitution(kPlainFace, candidate);
+            return;
+        }
+    }
+}
+
+}  // namespace sorvane

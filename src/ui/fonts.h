@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace sorvane {
+
+// The two faces of the window: "Pass" masks, "Tahoma" shows.
+inline const QString kMaskFace = QStringLiteral("Pass");
+inline const QString kPlainFace = QStringLiteral("Tahoma");
+
+// Registers a font file for this process; gives an id for ReleaseFontFile, or -1 (not examined).
+int RegisterFontFile(const QString& path);
+void ReleaseFontFile(int id);
+
+// Without a "tahoma.ttf" beside the program, the family "Tahoma" is mapped to an installed free
+// sans face, so that the window never depends on a font it does not ship.
+void MapPlainFaceUnlessShipped(const QString& program_directory);
+
+}  // namespace sorvane

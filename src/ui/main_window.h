@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace sorvane {
+
+class Dialogs;
+class DirectoryListBox;
+class DriveComboBox;
+class FileListBox;
+class FilterComboBox;
+class FolderLabel;
+class MouseUpCheckBox;
+
+// The one window. Every control carries its name as object name; every command is a handler here.
+class TForm1 final : public QWidget {
+    Q_OBJECT
+public:
+    // program_directory: where "sorvane.ini" and the font files are (ends with a separator);
+    // the running executable's folder unless a test gives its own.
+    explicit TForm1(Dialogs& dialogs, std::optional<std::u16string> program_directory = std::nullopt,
+                    QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The window's outer size: the client area and the frame around it.
+    int OuterWidth() const;
+    int OuterHeight() const;
+    void SetOuterWidth(int width);
+    void SetOuterHeight(int height);
+
+    // Start-up and shutdown.
+    void FormCreate();
+    void FormClose();
+    void ReadParams();
+    void WriteParams();
+
+    // View handlers.
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void CheckBox1MouseUp();
+    void ComboBox5Change();
+    void Button11Click();
+
+    // Folder panel commands.
+    void Button3Click();
+    void Button5Click();
+    void Label3Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    // Runs a handler; an exception that escapes it is shown in the error box, and the program goes on.
+    void Guard(const std::function<void()>& handler);
+    std::u16string ProgramDir() const;
+    std::u16string SettingsPath() const;
+
+    Dialogs& dialogs_;
+    std::optional<std::u16string> program_directory_;
+    int pass_font_id_ = -1;
+    int tahoma_font_id_ = -1;
+
+public:
+    // The controls, in creation order.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label4 = nullptr;
+    FolderLabel* Label3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    FileListBox* FileListBox1 = nullptr;
+    DirectoryListBox* DirectoryListBox1 = nullptr;
+    DriveComboBox* DriveComboBox1 = nullptr;
+    FilterComboBox* FilterComboBox1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QPushButton* Button8 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QPushButton* Button9 = nullptr;
+    MouseUpCheckBox* CheckBox1 = nullptr;
+    MouseUpCheckBox* CheckBox2 = nullptr;
+    QPushButton* Button10 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QPushButton* Button11 = nullptr;
+};
+
+// The single instance, set as soon as the window object exists.
+extern TForm1* Form1;
+
+}  // namespace sorvane
