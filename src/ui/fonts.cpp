@@ -3,8 +3,16 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QWidget>
 
 namespace sorvane {
+
+void SetFace(QWidget* widget, const QString& face) {
+    QFont font = widget->font();
+    font.setFamilies({face});
+    font.setHintingPreference(face == kMaskFace ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+    widget->setFont(font);
+}
 
 int RegisterFontFile(const QString& path) { return QFontDatabase::addApplicationFont(path); }
 

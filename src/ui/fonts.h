@@ -2,11 +2,18 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace sorvane {
 
 // The two faces of the window: "Pass" masks, "Tahoma" shows.
 inline const QString kMaskFace = QStringLiteral("Pass");
 inline const QString kPlainFace = QStringLiteral("Tahoma");
+
+// Switches a box between the faces; only the face changes (size, colour and style stay). The mask
+// face is drawn without hinting: the hinter treats glyphs by the script of their character, which
+// would let identical masks differ by a pixel and so tell characters apart.
+void SetFace(QWidget* widget, const QString& face);
 
 // Registers a font file for this process; gives an id for ReleaseFontFile, or -1 (not examined).
 int RegisterFontFile(const QString& path);

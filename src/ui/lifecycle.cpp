@@ -27,9 +27,7 @@ QString FontPath(const std::u16string& program_directory, const char* file) {
 void TForm1::FormCreate() {
     ReadParams();
     ComboBox5Change();
-    QFont font = Edit4->font();
-    font.setFamilies({CheckBox1->isChecked() ? kMaskFace : kPlainFace});
-    Edit4->setFont(font);
+    SetFace(Edit4, CheckBox1->isChecked() ? kMaskFace : kPlainFace);
     ComboBox1->setCurrentIndex(1);
     ComboBox2->setCurrentIndex(0);
     ComboBox3->setCurrentIndex(1);

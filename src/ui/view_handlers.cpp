@@ -14,13 +14,6 @@
 namespace sorvane {
 namespace {
 
-// Only the face changes; size, colour and style stay.
-void SetFace(QLineEdit* edit, const QString& face) {
-    QFont font = edit->font();
-    font.setFamilies({face});
-    edit->setFont(font);
-}
-
 struct Layout {
     int outer_height, outer_width;
     QRect drive, button3, label3, directory, files;  // left, top, width, height

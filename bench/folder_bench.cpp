@@ -1,0 +1,71 @@
+// Opening a folder of 100,000 ".key" files in the file list until it is filled and sorted, against
+// `ls -f` (unsorted) and `ls` (sorted) of the same folder in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "text/unicode.h"
+#include "ui/panel/file_list_box.h"
+
+namespace {
+
+constexpr int kFiles = 100000;
+
+const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-folder-bench-XXXXXX").string();
+        std::filesystem::path path = ::mkdtemp(pattern.data());
+        for (int i = 0; i < kFiles; ++i)
+            std::ofstream(path / ("key-" + std::to_string((i * 7919) % kFiles) + ".key")) << "x\r\n";
+        return path;
+    }();
+    return folder;
+}
+
+double SecondsOf(const std::string& command) {
+    const auto start = std::chrono::steady_clock::now();
+    if (std::system(command.c_str()) != 0) std::abort();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void BM_FileList_Open100kFolder(benchmark::State& state) {
+    const std::u16string folder = sorvane::Utf8ToUtf16(Folder().string());
+    double total = 0;
+    for (auto _ : state) {
+        sorvane::FileListBox list;
+        const auto start = std::chrono::steady_clock::now();
+        list.PointAt(folder);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (list.Names().rowCount() != kFiles) state.SkipWithError("not every file listed");
+    }
+    const double ours = total / static_cast<double>(state.iterations());
+    double ls_f = 0, ls = 0;
+    constexpr int kRuns = 5;
+    for (int i = 0; i < kRuns; ++i) {
+        ls_f += SecondsOf("ls -f '" + Folder().string() + "' > /dev/null") / kRuns;
+        ls += SecondsOf("ls '" + Folder().string() + "' > /dev/null") / kRuns;
+    }
+    state.counters["ls_f_ms"] = ls_f * 1e3;
+    state.counters["ls_ms"] = ls * 1e3;
+    state.counters["vs_ls_f"] = ours / ls_f;
+    state.counters["vs_ls"] = ours / ls;
+}
+BENCHMARK(BM_FileList_Open100kFolder)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(Folder());
+    return 0;
+}

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up (packages, configure, build), then starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+exec "./${BUILD_DIR:-build}/src/app/sorvane"

@@ -1,0 +1,171 @@
+// The folder panel's coupling and its commands.
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ui/panel/directory_list_box.h"
+#include "ui/panel/file_list_box.h"
+#include "ui/panel/filter_combo_box.h"
+#include "ui/panel/folder_label.h"
+#include "ui/qt_text.h"
+#include "ui/window_fixture.h"
+
+using sorvane::TForm1;
+using sorvane::ToQString;
+using sorvane::ToU16;
+using sorvane::testing::WindowFixture;
+using sorvane::testing::WriteFile;
+
+class FolderPanelTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QStringList Files(TForm1& window) {
+        QStringList names;
+        auto& model = window.FileListBox1->Names();
+        for (int row = 0; row < model.rowCount(); ++row) names << ToQString(model.NameAt(row));
+        return names;
+    }
+
+    static void SelectFile(TForm1& window, const QString& name) {
+        const int row = static_cast<int>(Files(window).indexOf(name));
+        QVERIFY(row >= 0);
+        const QRect place = window.FileListBox1->visualRect(window.FileListBox1->model()->index(row, 0));
+        QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, place.center());
+    }
+
+    // A folder with key files, a text file, a file without extension, a hidden file and a subfolder.
+    static QString MakeKeysFolder(WindowFixture& fixture) {
+        const QString folder = fixture.DataPath(QStringLiteral("keys"));
+        QDir().mkpath(folder + QStringLiteral("/sub"));
+        for (const char* name : {"b.key", "a.key", "notes.txt", "plain", ".hidden.key"})
+            WriteFile(folder + QLatin1Char('/') + QString::fromLatin1(name), "x\r\n");
+        return QFileInfo(folder).canonicalFilePath();
+    }
+
+    static void Enter(TForm1& window, const QString& name) {
+        auto* list = window.DirectoryListBox1;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            if (list->model()->data(index).toString().trimmed() == name) {
+                list->setCurrentIndex(index);
+                QTest::keyClick(list, Qt::Key_Return);
+                return;
+            }
+        }
+        QFAIL("no such folder in the list");
+    }
+
+private slots:
+    void enteringAFolderCouplesTheLists() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        QCOMPARE(QDir::currentPath(), keys);
+        QCOMPARE(Files(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key")}));
+        QCOMPARE(window.Label3->text(), keys);
+
+        SelectFile(window, QStringLiteral("b.key"));
+        QCOMPARE(ToQString(window.FileListBox1->FileName()), keys + QStringLiteral("/b.key"));
+        // Entering the subfolder by keyboard clears the selection; so does coming back.
+        Enter(window, QStringLiteral("sub"));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys + QStringLiteral("/sub"));
+        QVERIFY(window.FileListBox1->FileName().empty());
+        Enter(window, QStringLiteral("keys"));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QVERIFY(window.FileListBox1->FileName().empty());
+    }
+
+    void theFilterListChangesTheMask() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        QCOMPARE(window.FilterComboBox1->count(), 3);
+        QCOMPARE(window.FilterComboBox1->itemText(0), QStringLiteral("Key files (*.key)"));
+        window.FilterComboBox1->setCurrentIndex(2);
+        emit window.FilterComboBox1->activated(2);
+        QCOMPARE(Files(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key"), QStringLiteral("notes.txt"),
+                                             QStringLiteral("plain")}));
+        SelectFile(window, QStringLiteral("plain"));
+        QTest::mouseClick(window.Button5, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("plain"));
+        emit window.FilterComboBox1->activated(1);
+        QCOMPARE(Files(window), QStringList{QStringLiteral("notes.txt")});
+    }
+
+    void settingTheSameOrAnEmptyFolderDoesNothingAndAMissingOneIsAnError() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        SelectFile(window, QStringLiteral("a.key"));
+        window.DirectoryListBox1->SetDirectory(u"");
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        QVERIFY(!window.FileListBox1->FileName().empty());
+        QVERIFY_THROWS_EXCEPTION(std::exception, window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/gone"))));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+    }
+
+    void button3GoesToTheProgramFolderAndKeepsTheSelectionThere() {
+        WindowFixture fixture;
+        WriteFile(fixture.ProgramPath(QStringLiteral("m.key")), "x\r\n");
+        TForm1& window = fixture.Start();
+        QTest::mouseClick(window.Button3, Qt::LeftButton);
+        const QString program = QFileInfo(fixture.ProgramPath()).canonicalFilePath();
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), program);
+        SelectFile(window, QStringLiteral("m.key"));
+        QTest::mouseClick(window.Button3, Qt::LeftButton);
+        QCOMPARE(ToQString(window.FileListBox1->FileName()), program + QStringLiteral("/m.key"));
+    }
+
+    void button5CopiesTheNameWithoutExtension() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        window.Edit1->setText(QStringLiteral("typed"));
+        QTest::mouseClick(window.Button5, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, QStringList{QStringLiteral("Файл не выбран")});
+        QCOMPARE(window.Edit1->text(), QStringLiteral("typed"));
+        SelectFile(window, QStringLiteral("b.key"));
+        QTest::mouseClick(window.Button5, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("b"));
+        QCOMPARE(window.Edit2->text(), QStringLiteral("b"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("b"));
+    }
+
+    void label3CopiesTheFolderNameAndTheRootWhole() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        QTest::mouseClick(window.Label3, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("keys"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("keys"));
+        window.DirectoryListBox1->SetDirectory(u"/");
+        QTest::mouseClick(window.Label3, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("/"));
+        QCOMPARE(window.Edit2->text(), QStringLiteral("/"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("/"));
+    }
+
+    void theLabelShortensALongPath() {
+        WindowFixture fixture;
+        const QString deep = fixture.DataPath(QStringLiteral("a-rather-long-folder-name/another-long-folder/keys"));
+        QDir().mkpath(deep);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(deep));
+        QVERIFY(window.Label3->text().startsWith(QStringLiteral("/.../")) || window.Label3->text().startsWith(QStringLiteral("...")));
+        QVERIFY(window.Label3->text().endsWith(QStringLiteral("/keys")));
+        QVERIFY(window.Label3->width() <= window.DirectoryListBox1->width() + 2);
+    }
+};
+
+QTEST_MAIN(FolderPanelTest)
+#include "folder_panel_test.moc"

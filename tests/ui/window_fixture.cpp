@@ -1,0 +1,58 @@
+#include "ui/window_fixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+
+#include "ui/qt_text.h"
+
+namespace sorvane::testing {
+
+WindowFixture::WindowFixture() {
+    QFile::copy(QStringLiteral(SORVANE_PASS_FONT), ProgramPath(QStringLiteral("pass.ttf")));
+}
+
+WindowFixture::~WindowFixture() {
+    window_.reset();
+    QDir::setCurrent(saved_working_directory_);
+}
+
+TForm1& WindowFixture::Start() {
+    Close();
+    window_ = std::make_unique<TForm1>(dialogs_, ToU16(ProgramPath()));
+    window_->show();
+    return *window_;
+}
+
+void WindowFixture::Close() {
+    if (!window_) return;
+    window_->close();
+    window_.reset();
+}
+
+void WindowFixture::WriteSettings(const QByteArray& content) const {
+    WriteFile(ProgramPath(QStringLiteral("sorvane.ini")), content);
+}
+
+QByteArray WindowFixture::ReadSettings() const {
+    QFile file(ProgramPath(QStringLiteral("sorvane.ini")));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(content);
+}
+
+}  // namespace sorvane::testing

@@ -1,0 +1,157 @@
+// The window's controls, its two layouts, the list-width trade and the masking faces.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "ui/fonts.h"
+#include "ui/mouse_up_check_box.h"
+#include "ui/panel/directory_list_box.h"
+#include "ui/panel/file_list_box.h"
+#include "ui/window_fixture.h"
+
+using sorvane::TForm1;
+using sorvane::testing::WindowFixture;
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QRect Geometry(TForm1& window, const char* name) {
+        return window.findChild<QWidget*>(QString::fromLatin1(name))->geometry();
+    }
+
+private slots:
+    void controlsHaveTheirNamesTextsAndPlaces() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Sorvane 2.2"));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Button1"))->text(),
+                 QStringLiteral("Скопировать ключ из файла в буфер обмена"));
+        QCOMPARE(Geometry(window, "Button1"), QRect(2, 95, 249, 30));
+        QCOMPARE(Geometry(window, "Edit4"), QRect(16, 15, 209, 21));  // inside GroupBox1
+        QCOMPARE(window.Edit4->parentWidget(), window.GroupBox1);
+        QCOMPARE(window.Edit1->text(), window.Edit2->text());
+        QCOMPARE(window.Edit1->text().size(), 3);
+        QCOMPARE(window.Button11->toolTip(), QStringLiteral("Используйте \"Сжать окно для востановления\""));
+        QCOMPARE(window.ComboBox1->currentText(), QStringLiteral("Английские"));
+        QCOMPARE(window.ComboBox2->currentIndex(), 0);
+        QCOMPARE(window.ComboBox3->currentText(), QStringLiteral("Цифры"));
+        QCOMPARE(window.ComboBox4->currentText(), QStringLiteral("Файл"));
+        QVERIFY(window.ComboBox5->isEditable());
+        QCOMPARE(window.font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(window.font().pixelSize(), 11);
+        // A fixed frame: the user cannot drag another size.
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    void layouts_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QRect>("drive");
+        QTest::addColumn<QRect>("button3");
+        QTest::addColumn<QPoint>("label3");
+        QTest::addColumn<QRect>("folders");
+        QTest::addColumn<QRect>("files");
+        QTest::newRow("collapsed") << QStringLiteral("Сжать окно") << QSize(260, 490) << QRect(1, 298, 120, 19)
+                                   << QRect(119, 298, 130, 19) << QPoint(2, 316) << QRect(2, 330, 120, 60)
+                                   << QRect(128, 330, 120, 60);
+        QTest::newRow("expanded") << QStringLiteral("Развернуть окно") << QSize(512, 490) << QRect(255, 2, 120, 19)
+                                  << QRect(374, 2, 130, 19) << QPoint(255, 20) << QRect(255, 34, 247, 174)
+                                  << QRect(255, 214, 247, 243);
+    }
+
+    void layouts() {
+        QFETCH(QString, mode);
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        // Start from the other layout, then type the text in, as the user would.
+        window.ComboBox5->setEditText(mode == QStringLiteral("Сжать окно") ? QStringLiteral("Развернуть окно")
+                                                                           : QStringLiteral("Сжать окно"));
+        window.ComboBox5->lineEdit()->clear();
+        sorvane::testing::TypeText(window.ComboBox5->lineEdit(), mode);
+        QTEST(QSize(window.OuterWidth(), window.OuterHeight()), "outer");
+        QTEST(Geometry(window, "DriveComboBox1"), "drive");
+        QTEST(Geometry(window, "Button3"), "button3");
+        QTEST(Geometry(window, "Label3").topLeft(), "label3");
+        QTEST(Geometry(window, "DirectoryListBox1"), "folders");
+        QTEST(Geometry(window, "FileListBox1"), "files");
+    }
+
+    void otherTextsChangeNothing() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        const QSize before(window.OuterWidth(), window.OuterHeight());
+        for (const QString& text : {QStringLiteral("сжать окно"), QStringLiteral("Сжать окно "), QStringLiteral("x")}) {
+            window.ComboBox5->setEditText(text);
+            QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), before);
+            QCOMPARE(Geometry(window, "FileListBox1"), QRect(255, 214, 247, 243));
+        }
+    }
+
+    void button11TradesWidthInTheCollapsedLayoutOnly() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        window.ComboBox5->setEditText(QStringLiteral("Сжать окно"));
+        QTest::mouseClick(window.Button11, Qt::LeftButton);
+        QCOMPARE(Geometry(window, "DirectoryListBox1"), QRect(2, 330, 220, 60));
+        QCOMPARE(Geometry(window, "FileListBox1"), QRect(128, 330, 20, 60));
+        QTest::mouseClick(window.Button11, Qt::LeftButton);
+        QCOMPARE(Geometry(window, "DirectoryListBox1"), QRect(2, 330, 20, 60));
+        QCOMPARE(Geometry(window, "FileListBox1"), QRect(20, 330, 230, 60));
+        QTest::mouseClick(window.Button11, Qt::LeftButton);
+        QCOMPARE(Geometry(window, "DirectoryListBox1"), QRect(2, 330, 220, 60));
+        window.ComboBox5->setEditText(QStringLiteral("Развернуть окно"));
+        QTest::mouseClick(window.Button11, Qt::LeftButton);
+        QCOMPARE(Geometry(window, "DirectoryListBox1"), QRect(255, 34, 247, 174));
+        QCOMPARE(Geometry(window, "FileListBox1"), QRect(255, 214, 247, 243));
+    }
+
+    void maskingFacesFollowRadioButtonsAndCheckBox1MouseUp() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.Edit1->font().family(), sorvane::kMaskFace);
+        QCOMPARE(window.Edit2->font().family(), sorvane::kMaskFace);
+        QCOMPARE(window.Edit4->font().family(), sorvane::kPlainFace);
+        const QString text = window.Edit1->text();
+        QTest::mouseClick(window.RadioButton2, Qt::LeftButton);
+        QCOMPARE(window.Edit1->font().family(), sorvane::kPlainFace);
+        QCOMPARE(window.Edit2->font().family(), sorvane::kPlainFace);
+        QCOMPARE(window.Edit1->text(), text);
+        QTest::mouseClick(window.RadioButton1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->font().family(), sorvane::kMaskFace);
+
+        // The keyboard toggles the mark but not the face; a mouse release applies it.
+        window.CheckBox1->setFocus();
+        QTest::keyClick(window.CheckBox1, Qt::Key_Space);
+        QVERIFY(window.CheckBox1->isChecked());
+        QCOMPARE(window.Edit4->font().family(), sorvane::kPlainFace);
+        QTest::mouseClick(window.CheckBox1, Qt::RightButton);
+        QCOMPARE(window.Edit4->font().family(), sorvane::kMaskFace);
+        QTest::mouseClick(window.CheckBox1, Qt::LeftButton);
+        QVERIFY(!window.CheckBox1->isChecked());
+        QCOMPARE(window.Edit4->font().family(), sorvane::kPlainFace);
+    }
+
+    void theMaskingFaceReallyHides() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        const auto picture = [&](const QString& text) {
+            window.Edit1->setText(text);
+            window.Edit1->setCursorPosition(0);
+            window.Edit1->deselect();
+            return window.Edit1->grab().toImage();
+        };
+        const QString first = QStringLiteral("Ab3 Жё€漢'\"~ \U0001F600");
+        const QString second = QStringLiteral("zZ9 юЯ$字!a? \U0001F511");
+        QCOMPARE(first.size(), second.size());
+        QCOMPARE(picture(first), picture(second));
+        QTest::mouseClick(window.RadioButton2, Qt::LeftButton);
+        QVERIFY(picture(first) != picture(second));
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"

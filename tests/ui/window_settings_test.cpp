@@ -1,0 +1,150 @@
+// Settings through close and start, first run, damaged files, and start-up after an error.
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "cipher/builtin_chain.h"
+#include "ui/fonts.h"
+#include "ui/mouse_up_check_box.h"
+#include "ui/panel/directory_list_box.h"
+#include "ui/qt_text.h"
+#include "ui/window_fixture.h"
+
+using sorvane::TForm1;
+using sorvane::ToQString;
+using sorvane::ToU16;
+using sorvane::testing::WindowFixture;
+using sorvane::testing::WriteFile;
+
+class WindowSettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunShowsTheDesignStateAndCloseCreatesTheFile() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.pos(), QPoint(0, 0));
+        QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Развернуть окно"));
+        QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(512, 490));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QDir::currentPath());
+        QVERIFY(!window.CheckBox1->isChecked());
+        QVERIFY(!window.CheckBox2->isChecked());
+        QVERIFY(window.Edit4->text().isEmpty());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        fixture.Close();
+        const QString expected = QStringLiteral("[FORM1]\nleft=0\ntop=0\nwidth=512\nheight=490\nWindowState=Развернуть окно\nDir=") +
+                                 QDir::currentPath() + QStringLiteral("\nHidePass1=0\nRemember=0\n");
+        QCOMPARE(QString::fromUtf8(fixture.ReadSettings()), expected);
+        QCOMPARE(QFileInfo(fixture.ProgramPath(QStringLiteral("sorvane.ini"))).permissions() & 0x0077, 0);
+    }
+
+    void settingsSurviveARestart() {
+        WindowFixture fixture;
+        QDir().mkpath(fixture.DataPath(QStringLiteral("keys")));
+        const QString keys = QFileInfo(fixture.DataPath(QStringLiteral("keys"))).canonicalFilePath();
+        const QString master = QStringLiteral("  \"пароль\" с пробелами ");
+        {
+            TForm1& window = fixture.Start();
+            window.move(40, 30);
+            window.ComboBox5->setEditText(QStringLiteral("Сжать окно"));
+            window.DirectoryListBox1->SetDirectory(ToU16(keys));
+            QTest::mouseClick(window.CheckBox1, Qt::LeftButton);
+            window.CheckBox2->setChecked(true);
+            window.Edit4->setText(master);
+            fixture.Close();
+        }
+        QVERIFY(!fixture.ReadSettings().contains(master.toUtf8()));  // only its encoding is stored
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.pos(), QPoint(40, 30));
+        QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Сжать окно"));
+        QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(260, 490));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QVERIFY(window.CheckBox1->isChecked());
+        QCOMPARE(window.Edit4->font().family(), sorvane::kMaskFace);
+        QCOMPARE(window.Edit4->text(), master);
+        // Remember cleared: the old value stays in the file but is not restored.
+        window.CheckBox2->setChecked(false);
+        fixture.Close();
+        QVERIFY(fixture.ReadSettings().contains("Password="));
+        QVERIFY(fixture.Start().Edit4->text().isEmpty());
+    }
+
+    void valuesAreReadByTheirKindRules() {
+        WindowFixture fixture;
+        fixture.WriteSettings("[form1]\r\nLEFT=0x20\r\ntop=abc\r\nwidth=300\r\nheight=350\r\nWindowState=Другой\r\n"
+                              "Dir=\r\nHidePass1=2\r\nRemember=yes\r\n");
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.pos(), QPoint(32, 0));
+        QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Другой"));
+        QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(300, 350));
+        QVERIFY(window.CheckBox1->isChecked());
+        QVERIFY(!window.CheckBox2->isChecked());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void aRememberedPlainPathKeepsThePathAndShowsTheLineAsHint() {
+        WindowFixture fixture;
+        const QString master_file = fixture.DataPath(QStringLiteral("master.key"));
+        WriteFile(master_file, "stored line\r\n");
+        fixture.WriteSettings("[FORM1]\nRemember=1\nPassword=" + master_file.toUtf8() + "\n");
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.Edit4->text(), master_file);
+        QCOMPARE(window.Edit4->toolTip(), QStringLiteral("stored line"));
+    }
+
+    void aDamagedFileGivesTheDefaults() {
+        WindowFixture fixture;
+        QByteArray garbage;
+        for (int i = 0; i < 3000; ++i) garbage.append(static_cast<char>((i * 37) % 256));
+        fixture.WriteSettings(garbage);
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.pos(), QPoint(0, 0));
+        QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Развернуть окно"));
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void aRemovedFolderStopsStartUpAfterOneError() {
+        WindowFixture fixture;
+        fixture.WriteSettings("[FORM1]\nwidth=300\nheight=400\nWindowState=Сжать окно\nDir=" +
+                              fixture.DataPath(QStringLiteral("gone")).toUtf8() + "\nHidePass1=1\n");
+        TForm1& window = fixture.Start();
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY(fixture.dialogs().errors.front().contains(QStringLiteral("gone")));
+        // The layout was not applied, the boxes not selected, the keys not masked, the rest not read.
+        QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(300, 400));
+        QCOMPARE(window.ComboBox1->currentIndex(), -1);
+        QCOMPARE(window.ComboBox4->currentIndex(), -1);
+        QCOMPARE(window.Edit1->font().family(), sorvane::kPlainFace);
+        QVERIFY(!window.CheckBox1->isChecked());
+        // A radio button click masks again.
+        QTest::mouseClick(window.RadioButton2, Qt::LeftButton);
+        QTest::mouseClick(window.RadioButton1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->font().family(), sorvane::kMaskFace);
+    }
+
+    void aFailedSaveIsShownAndTheWindowClosesAllTheSame() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        // A folder in the settings file's place: it cannot be written.
+        QDir().mkpath(fixture.ProgramPath(QStringLiteral("sorvane.ini")));
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY(fixture.dialogs().errors.front().startsWith(QStringLiteral("Unable to write to ") +
+                                                            fixture.ProgramPath(QStringLiteral("sorvane.ini"))));
+    }
+
+    void aRememberedEmptyFieldStaysEmpty() {
+        WindowFixture fixture;
+        fixture.Start().CheckBox2->setChecked(true);
+        fixture.Close();
+        QVERIFY(fixture.ReadSettings().endsWith("Remember=1\nPassword=\n"));
+        QVERIFY(fixture.Start().Edit4->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(WindowSettingsTest)
+#include "window_settings_test.moc"
