@@ -14,15 +14,18 @@ std::size_t LastNameDelimiter(std::u16string_view path, PathStyle style) {
 
 char16_t PathSeparator(PathStyle style) { return style == PathStyle::kWindows ? u'\\' : u'/'; }
 
-std::u16string ExtractOnlyFileName(std::u16string_view FileName, PathStyle style) {
+std::u16string ExtractFileName(std::u16string_view FileName, PathStyle style) {
     const std::size_t delimiter = LastNameDelimiter(FileName, style);
-    const std::u16string_view name = delimiter == npos ? FileName : FileName.substr(delimiter + 1);
+    return std::u16string(delimiter == npos ? FileName : FileName.substr(delimiter + 1));
+}
+
+std::u16string ExtractOnlyFileName(std::u16string_view FileName, PathStyle style) {
+    std::u16string name = ExtractFileName(FileName, style);
     const std::size_t dot = name.rfind(u'.');
-    std::u16string result(name);
-    if (dot == npos) return result;
-    const std::u16string_view extension = name.substr(dot);
-    result.erase(name.find(extension), extension.size());
-    return result;
+    if (dot == npos) return name;
+    const std::u16string extension = name.substr(dot);
+    name.erase(name.find(extension), extension.size());
+    return name;
 }
 
 std::u16string UpDir(std::u16string_view sDir, PathStyle style) {

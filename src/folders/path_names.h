@@ -17,6 +17,9 @@ inline constexpr PathStyle kNativePathStyle = PathStyle::kPosix;
 // The separator that joins a folder and a name.
 char16_t PathSeparator(PathStyle style = kNativePathStyle);
 
+// A file's name without its folder: the text after the last separator (or drive colon).
+std::u16string ExtractFileName(std::u16string_view FileName, PathStyle style = kNativePathStyle);
+
 // A file's name without its folder, with the first occurrence of its extension text removed
 // ("a.keyring.key" gives "aring.key": the first ".key" goes).
 std::u16string ExtractOnlyFileName(std::u16string_view FileName, PathStyle style = kNativePathStyle);

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 
 #include "folders/program_directory.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
+#include "ui/range_spin_box.h"
 #include "ui/panel/directory_list_box.h"
 #include "ui/panel/drive_combo_box.h"
 #include "ui/panel/file_list_box.h"
@@ -43,6 +43,7 @@ Control* Place(Control* control, const char* name, int left, int top, int width,
 QComboBox* EditableCombo(QWidget* parent, const QString& text, const QStringList& items) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);  // typed texts are not added as items
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
@@ -101,7 +102,7 @@ void TForm1::CreateControls() {
     FilterComboBox1 = Place(new FilterComboBox(kFilter, this), "FilterComboBox1", 135, 439, 113, 21);
     Button3 = Place(Button(this, QStringLiteral("Директория программы")), "Button3", 119, 298, 130, 19);
     Button4 = Place(Button(this, QStringLiteral("Сгенерировать пароль")), "Button4", 121, 155, 129, 25);
-    SpinEdit1 = Place(new QSpinBox(this), "SpinEdit1", 201, 185, 49, 22);
+    SpinEdit1 = Place(new RangeSpinBox(this), "SpinEdit1", 201, 185, 49, 22);
     SpinEdit1->setRange(1, 255);
     SpinEdit1->setValue(7);
     Button5 = Place(Button(this, QStringLiteral("Скопировать имя файла в буфер обмена")), "Button5", 2, 63, 249, 26);
@@ -156,8 +157,16 @@ void TForm1::ConnectHandlers() {
     const auto on_click = [this](QPushButton* button, void (TForm1::*handler)()) {
         connect(button, &QPushButton::clicked, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
     };
+    on_click(Button1, &TForm1::Button1Click);
+    on_click(Button2, &TForm1::Button2Click);
     on_click(Button3, &TForm1::Button3Click);
+    on_click(Button4, &TForm1::Button4Click);
     on_click(Button5, &TForm1::Button5Click);
+    on_click(Button6, &TForm1::Button6Click);
+    on_click(Button7, &TForm1::Button7Click);
+    on_click(Button8, &TForm1::Button8Click);
+    on_click(Button9, &TForm1::Button9Click);
+    on_click(Button10, &TForm1::Button10Click);
     on_click(Button11, &TForm1::Button11Click);
     connect(Label3, &FolderLabel::clicked, this, [this] { Guard([this] { Label3Click(); }); });
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {

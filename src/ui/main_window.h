@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 
 namespace sorvane {
 
@@ -23,6 +22,8 @@ class FileListBox;
 class FilterComboBox;
 class FolderLabel;
 class MouseUpCheckBox;
+class RangeSpinBox;
+struct ResolvedMasterKey;
 
 // The one window. Every control carries its name as object name; every command is a handler here.
 class TForm1 final : public QWidget {
@@ -53,10 +54,22 @@ public:
     void ComboBox5Change();
     void Button11Click();
 
+    // Key commands.
+    void Button1Click();
+    void Button2Click();
+    void Button6Click();
+    void Button9Click();
+    void Button10Click();
+
+    // The password generator.
+    void Button4Click();
+
     // Folder panel commands.
     void Button3Click();
     void Button5Click();
     void Label3Click();
+    void Button7Click();
+    void Button8Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +81,11 @@ private:
     void Guard(const std::function<void()>& handler);
     std::u16string ProgramDir() const;
     std::u16string SettingsPath() const;
+    // Keeps the master key that a resolution read from a master key file as the master field's hint.
+    // Gives false, after telling the user, when that master key is empty.
+    bool AcceptMasterKey(const ResolvedMasterKey& master);
+    // Whether the key box and the confirmation box agree; tells the user when they do not.
+    bool KeysConfirmed();
 
     Dialogs& dialogs_;
     std::optional<std::u16string> program_directory_;
@@ -93,7 +111,7 @@ public:
     FilterComboBox* FilterComboBox1 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
+    RangeSpinBox* SpinEdit1 = nullptr;
     QPushButton* Button5 = nullptr;
     QPushButton* Button6 = nullptr;
     QLineEdit* Edit3 = nullptr;

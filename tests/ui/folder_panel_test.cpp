@@ -18,26 +18,14 @@ using sorvane::TForm1;
 using sorvane::ToQString;
 using sorvane::ToU16;
 using sorvane::testing::WindowFixture;
+using sorvane::testing::FileNames;
+using sorvane::testing::SelectFile;
 using sorvane::testing::WriteFile;
 
 class FolderPanelTest : public QObject {
     Q_OBJECT
 
 private:
-    static QStringList Files(TForm1& window) {
-        QStringList names;
-        auto& model = window.FileListBox1->Names();
-        for (int row = 0; row < model.rowCount(); ++row) names << ToQString(model.NameAt(row));
-        return names;
-    }
-
-    static void SelectFile(TForm1& window, const QString& name) {
-        const int row = static_cast<int>(Files(window).indexOf(name));
-        QVERIFY(row >= 0);
-        const QRect place = window.FileListBox1->visualRect(window.FileListBox1->model()->index(row, 0));
-        QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, place.center());
-    }
-
     // A folder with key files, a text file, a file without extension, a hidden file and a subfolder.
     static QString MakeKeysFolder(WindowFixture& fixture) {
         const QString folder = fixture.DataPath(QStringLiteral("keys"));
@@ -67,7 +55,7 @@ private slots:
         TForm1& window = fixture.Start();
         window.DirectoryListBox1->SetDirectory(ToU16(keys));
         QCOMPARE(QDir::currentPath(), keys);
-        QCOMPARE(Files(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key")}));
+        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key")}));
         QCOMPARE(window.Label3->text(), keys);
 
         SelectFile(window, QStringLiteral("b.key"));
@@ -90,13 +78,13 @@ private slots:
         QCOMPARE(window.FilterComboBox1->itemText(0), QStringLiteral("Key files (*.key)"));
         window.FilterComboBox1->setCurrentIndex(2);
         emit window.FilterComboBox1->activated(2);
-        QCOMPARE(Files(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key"), QStringLiteral("notes.txt"),
+        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key"), QStringLiteral("notes.txt"),
                                              QStringLiteral("plain")}));
         SelectFile(window, QStringLiteral("plain"));
         QTest::mouseClick(window.Button5, Qt::LeftButton);
         QCOMPARE(window.Edit1->text(), QStringLiteral("plain"));
         emit window.FilterComboBox1->activated(1);
-        QCOMPARE(Files(window), QStringList{QStringLiteral("notes.txt")});
+        QCOMPARE(FileNames(window), QStringList{QStringLiteral("notes.txt")});
     }
 
     void settingTheSameOrAnEmptyFolderDoesNothingAndAMissingOneIsAnError() {

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QtTest>
+
+#include "ui/panel/file_list_box.h"
 
 #include "ui/qt_text.h"
 
@@ -47,6 +50,20 @@ void TypeText(QWidget* widget, const QString& text) {
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+QStringList FileNames(TForm1& window) {
+    QStringList names;
+    auto& model = window.FileListBox1->Names();
+    for (int row = 0; row < model.rowCount(); ++row) names << ToQString(model.NameAt(row));
+    return names;
+}
+
+void SelectFile(TForm1& window, const QString& name) {
+    const int row = static_cast<int>(FileNames(window).indexOf(name));
+    QVERIFY2(row >= 0, qPrintable(name));
+    const QRect place = window.FileListBox1->visualRect(window.FileListBox1->model()->index(row, 0));
+    QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, place.center());
 }
 
 void WriteFile(const QString& path, const QByteArray& content) {

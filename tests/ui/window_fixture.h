@@ -60,6 +60,12 @@ private:
 // (QTest's key clicks know ASCII only).
 void TypeText(QWidget* widget, const QString& text);
 
+// The names the file list shows, in order.
+QStringList FileNames(TForm1& window);
+
+// Clicks a name in the file list.
+void SelectFile(TForm1& window, const QString& name);
+
 // Makes a file with the given bytes.
 void WriteFile(const QString& path, const QByteArray& content);
 

@@ -1,0 +1,341 @@
+// The key commands end to end, with real files in temporary folders.
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "cipher/builtin_chain.h"
+#include "fileio/syscalls.h"
+#include "keystore/key_file.h"
+#include "ui/panel/directory_list_box.h"
+#include "ui/panel/file_list_box.h"
+#include "ui/qt_text.h"
+#include "ui/window_fixture.h"
+
+using sorvane::TForm1;
+using sorvane::ToQString;
+using sorvane::ToU16;
+using sorvane::testing::FileNames;
+using sorvane::testing::SelectFile;
+using sorvane::testing::WindowFixture;
+using sorvane::testing::WriteFile;
+
+namespace {
+
+const QString kNoFile = QStringLiteral("Файл не выбран");
+const QString kKeysDiffer = QStringLiteral("Пароль введен не верно - введите и подтвердите пароль");
+const QString kEmptyMaster = QStringLiteral("Мастер-ключ пуст");
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+
+int FailingFsync(int) {
+    errno = EIO;
+    return -1;
+}
+
+}  // namespace
+
+class KeyCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A window standing in a folder that holds "a.key" with the given content.
+    static TForm1& StartIn(WindowFixture& fixture, const QByteArray& content = "old\r\n") {
+        QDir().mkpath(fixture.DataPath(QStringLiteral("keys")));
+        WriteFile(fixture.DataPath(QStringLiteral("keys/a.key")), content);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(fixture.DataPath(QStringLiteral("keys"))));
+        return window;
+    }
+
+    static void SetKeys(TForm1& window, const QString& key, const QString& confirmation) {
+        window.Edit1->setText(key);
+        window.Edit2->setText(confirmation);
+    }
+
+private slots:
+    void copyAndWriteRefuseWithoutASelectionFirst() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        SetKeys(window, QStringLiteral("one"), QStringLiteral("two"));
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, (QStringList{kNoFile, kNoFile}));
+        QCOMPARE(window.Edit1->text(), QStringLiteral("one"));
+        QCOMPARE(Clipboard(), QStringLiteral("before"));
+    }
+
+    void writeRefusesKeysThatDifferEvenByCaseOrABlank() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        SelectFile(window, QStringLiteral("a.key"));
+        for (const QString& confirmation : {QStringLiteral("Secret"), QStringLiteral("secret ")}) {
+            SetKeys(window, QStringLiteral("secret"), confirmation);
+            QTest::mouseClick(window.Button2, Qt::LeftButton);
+        }
+        QCOMPARE(fixture.dialogs().informations, (QStringList{kKeysDiffer, kKeysDiffer}));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+    }
+
+    void writeThenCopyUnderATypedMasterKey() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        window.Edit4->setText(QStringLiteral("мастер"));
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("Ключ \"7\" ~"), QStringLiteral("Ключ \"7\" ~"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations,
+                 QStringList{QStringLiteral("Пароль записан в файл a.key и скопирован в буфер обмена")});
+        QCOMPARE(Clipboard(), QStringLiteral("Ключ \"7\" ~"));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("x-kde-passwordManagerHint")),
+                 QByteArray("secret"));
+        const QByteArray stored = ReadAll(fixture.DataPath(QStringLiteral("keys/a.key")));
+        QVERIFY(stored.endsWith("\r\n"));
+        QVERIFY(!stored.contains("7\" ~"));
+        QVERIFY(!FileNames(window).isEmpty() && !window.FileListBox1->FileName().empty());  // not re-read
+
+        SetKeys(window, QString(), QString());
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("Ключ \"7\" ~"));
+        QCOMPARE(window.Edit2->text(), window.Edit1->text());
+        QCOMPARE(Clipboard(), window.Edit1->text());
+        QVERIFY(window.Edit4->toolTip().isEmpty());  // a typed master key sets no hint
+
+        // With the master field emptied, the copy gives the stored line itself.
+        window.Edit4->clear();
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(),
+                 ToQString(sorvane::ReadKeyLine(ToU16(fixture.DataPath(QStringLiteral("keys/a.key"))))));
+    }
+
+    void plainKeysAreStoredAsTypedAndLoseCharactersWithoutACode() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("Пароль 漢"), QStringLiteral("Пароль 漢"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC ?\r\n"));
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("Пароль ?"));
+    }
+
+    void theMasterKeyFileFlow() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        const QString master_file = fixture.DataPath(QStringLiteral("master.key"));
+        window.Edit4->setText(QStringLiteral("из файла"));
+        fixture.dialogs().next_save = master_file;
+        QTest::mouseClick(window.Button10, Qt::LeftButton);
+        QCOMPARE(sorvane::Depassway(sorvane::ReadKeyLine(ToU16(master_file))), u"из файла");
+        QVERIFY(fixture.dialogs().informations.isEmpty());
+
+        fixture.dialogs().next_open = master_file;
+        QTest::mouseClick(window.Button9, Qt::LeftButton);
+        QCOMPARE(window.Edit4->text(), master_file);
+        QVERIFY(window.Edit4->toolTip().isEmpty());  // nothing is read on choosing
+
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("k1"), QStringLiteral("k1"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        SetKeys(window, QString(), QString());
+        window.Edit4->setToolTip(QString());
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("k1"));
+        QCOMPARE(window.Edit4->toolTip(), QStringLiteral("из файла"));
+        // Stored under the file's master key: the same key typed reads it back too.
+        window.Edit4->setText(QStringLiteral("из файла"));
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QStringLiteral("k1"));
+
+        // Cancelled dialogs change nothing.
+        QTest::mouseClick(window.Button9, Qt::LeftButton);
+        QTest::mouseClick(window.Button10, Qt::LeftButton);
+        QCOMPARE(window.Edit4->text(), QStringLiteral("из файла"));
+    }
+
+    void anEmptyMasterKeyIsRefused() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        const QString master_file = fixture.DataPath(QStringLiteral("empty-master.key"));
+        sorvane::WriteKeyLine(ToU16(master_file), sorvane::Passway(u""));
+        window.Edit4->setText(master_file);
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("k"), QStringLiteral("k"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        window.Edit3->setText(QStringLiteral("new.key"));
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, (QStringList{kEmptyMaster, kEmptyMaster, kEmptyMaster}));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QVERIFY(!QFile::exists(fixture.DataPath(QStringLiteral("keys/new.key"))));
+        QCOMPARE(window.Edit1->text(), QStringLiteral("k"));
+        QCOMPARE(Clipboard(), QStringLiteral("before"));
+    }
+
+    void anUnreadableMasterKeyFileEndsTheCommandBeforeAnythingChanges() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        const QString fifo = fixture.DataPath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(fifo.toUtf8().constData(), 0600), 0);
+        window.Edit4->setText(fifo);
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("k"), QStringLiteral("k"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().errors.size(), 2);
+        QVERIFY(fixture.dialogs().errors.front().contains(QStringLiteral("pipe")));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(window.Edit1->text(), QStringLiteral("k"));
+    }
+
+    void aFailedWriteShowsTheErrorAndChangesNothing() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("new"), QStringLiteral("new"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        {
+            const sorvane::WriteSyscalls real = sorvane::CurrentWriteSyscalls();
+            sorvane::ScopedWriteSyscalls failing({real.write, &FailingFsync, real.rename});
+            QTest::mouseClick(window.Button2, Qt::LeftButton);
+            window.Edit3->setText(QStringLiteral("b.key"));
+            QTest::mouseClick(window.Button6, Qt::LeftButton);
+        }
+        QCOMPARE(fixture.dialogs().errors.size(), 2);
+        QVERIFY(fixture.dialogs().errors.front().contains(QStringLiteral("a.key")));
+        QVERIFY(fixture.dialogs().informations.isEmpty());
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(Clipboard(), QStringLiteral("before"));
+        QVERIFY(!window.FileListBox1->FileName().empty());  // the list was not re-read
+        QCOMPARE(FileNames(window), QStringList{QStringLiteral("a.key")});
+    }
+
+    void createAFileChecksTheNameFirstAndReplacesWithoutAsking() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        window.Edit3->clear();
+        SetKeys(window, QStringLiteral("x"), QStringLiteral("y"));
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        window.Edit3->setText(QStringLiteral("new.key"));
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, (QStringList{QStringLiteral("Имя файла не задано"), kKeysDiffer}));
+
+        fixture.dialogs().informations.clear();
+        SetKeys(window, QStringLiteral("k"), QStringLiteral("k"));
+        for (const QString& name : {QStringLiteral("new.key"), QStringLiteral("a.key"), QStringLiteral("plain")}) {
+            window.Edit3->setText(name);
+            QTest::mouseClick(window.Button6, Qt::LeftButton);
+            QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/") + name)), QByteArray("k\r\n"));
+        }
+        QCOMPARE(fixture.dialogs().informations.front(),
+                 QStringLiteral("Пароль записан в новый файл new.key и скопирован в буфер обмена"));
+        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("new.key")}));
+        QVERIFY(window.FileListBox1->FileName().empty());
+        QCOMPARE(QFileInfo(fixture.DataPath(QStringLiteral("keys/new.key"))).permissions() & 0x0077, 0);
+    }
+
+    void createDeleteAndRenameFolders() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        const QString keys = QFileInfo(fixture.DataPath(QStringLiteral("keys"))).canonicalFilePath();
+        window.ComboBox4->setCurrentIndex(1);
+        window.Edit3->clear();
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, QStringList{QStringLiteral("Имя директории не задано")});
+        window.Edit3->setText(QStringLiteral("work"));
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        QTest::mouseClick(window.Button6, Qt::LeftButton);  // exists already: nothing happens
+        QVERIFY(QFileInfo(keys + QStringLiteral("/work")).isDir());
+        QCOMPARE(fixture.dialogs().informations.size(), 1);
+
+        // Rename the open folder: the panel stands in its parent, the folder under its new name.
+        window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/work")));
+        window.Edit3->setText(QStringLiteral("home"));
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QVERIFY(QFileInfo(keys + QStringLiteral("/home")).isDir());
+        QVERIFY(!QFileInfo::exists(keys + QStringLiteral("/work")));
+
+        // Delete it with a link inside that points outside: the outside stays whole.
+        const QString outside = fixture.DataPath(QStringLiteral("outside"));
+        QDir().mkpath(outside);
+        WriteFile(outside + QStringLiteral("/precious.key"), "keep\r\n");
+        QDir().mkpath(keys + QStringLiteral("/home/deep/deeper"));
+        WriteFile(keys + QStringLiteral("/home/deep/deeper/x.key"), "x\r\n");
+        QFile::link(outside, keys + QStringLiteral("/home/deep/link"));
+        window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/home")));
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QVERIFY(!QFileInfo::exists(keys + QStringLiteral("/home")));
+        QCOMPARE(ReadAll(outside + QStringLiteral("/precious.key")), QByteArray("keep\r\n"));
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void renameOntoAnExistingNameFailsAndKeepsBoth() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture, "A\r\n");
+        WriteFile(fixture.DataPath(QStringLiteral("keys/b.key")), "B\r\n");
+        window.FileListBox1->Update();
+        SelectFile(window, QStringLiteral("a.key"));
+        window.Edit3->setText(QStringLiteral("b.key"));
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().errors, QStringList{QStringLiteral("Невозможно переименовать файл! (возможно файл не выбран)")});
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("A\r\n"));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/b.key"))), QByteArray("B\r\n"));
+        QVERIFY(!window.FileListBox1->FileName().empty());  // not refreshed
+
+        window.Edit3->setText(QStringLiteral("c.key"));
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("b.key"), QStringLiteral("c.key")}));
+        // Nothing selected: the rename error again.
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().errors.size(), 2);
+    }
+
+    void deleteAFileAndTheRefusals() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, QStringList{kNoFile});
+        SelectFile(window, QStringLiteral("a.key"));
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QVERIFY(!QFile::exists(fixture.DataPath(QStringLiteral("keys/a.key"))));
+        QVERIFY(FileNames(window).isEmpty());
+
+        // No mode chosen: both do nothing.
+        window.ComboBox4->setCurrentIndex(-1);
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations.size(), 1);
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+
+        // The root is never renamed.
+        window.ComboBox4->setCurrentIndex(1);
+        window.DirectoryListBox1->SetDirectory(u"/");
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations.last(), QStringLiteral("Нельзя переименовать корневую директорию"));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QStringLiteral("/"));
+    }
+};
+
+QTEST_MAIN(KeyCommandsTest)
+#include "key_commands_test.moc"
