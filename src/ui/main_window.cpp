@@ -47,6 +47,8 @@ QComboBox* EditableCombo(QWidget* parent, const QString& text, const QStringList
     combo->addItems(items);
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
+    // A narrow box shows the start of a picked item, not its end.
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { combo->lineEdit()->home(false); });
     return combo;
 }
 

@@ -70,8 +70,14 @@ DirectoryListBox::DirectoryListBox(FileListBox& file_list, FolderLabel& label, Q
     setIconSize({13, 13});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListView::doubleClicked, this, &DirectoryListBox::RequestEnter);
-    // Both lists start in the working directory; one that cannot be read shows no subfolders.
-    const std::u16string start = CurrentWorkingDirectory();
+    // Both lists start in the working directory; one that has gone starts them at the root, and one
+    // that cannot be read shows no subfolders.
+    std::u16string start;
+    try {
+        start = CurrentWorkingDirectory();
+    } catch (const IoError&) {
+        start = EnterFolder(std::u16string(1, PathSeparator()));
+    }
     std::vector<std::u16string> subfolders;
     try {
         subfolders = ListSubfolders(start);
