@@ -5,11 +5,11 @@
 #include <QApplication>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "command_timing.h"
 #include "text/unicode.h"
 #include "ui/panel/file_list_box.h"
 
@@ -28,12 +28,6 @@ const std::filesystem::path& Folder() {
     return folder;
 }
 
-double SecondsOf(const std::string& command) {
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0) std::abort();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_FileList_Open100kFolder(benchmark::State& state) {
     const std::u16string folder = sorvane::Utf8ToUtf16(Folder().string());
     double total = 0;
@@ -45,16 +39,11 @@ void BM_FileList_Open100kFolder(benchmark::State& state) {
         if (list.Names().rowCount() != kFiles) state.SkipWithError("not every file listed");
     }
     const double ours = total / static_cast<double>(state.iterations());
-    double ls_f = 0, ls = 0;
-    constexpr int kRuns = 5;
-    for (int i = 0; i < kRuns; ++i) {
-        ls_f += SecondsOf("ls -f '" + Folder().string() + "' > /dev/null") / kRuns;
-        ls += SecondsOf("ls '" + Folder().string() + "' > /dev/null") / kRuns;
-    }
+    const double ls_f = sorvane::bench::MedianSecondsOf("ls -f '" + Folder().string() + "' > /dev/null");
+    const double ls = sorvane::bench::MedianSecondsOf("ls '" + Folder().string() + "' > /dev/null");
+    state.counters["ours_ms"] = ours * 1e3;
     state.counters["ls_f_ms"] = ls_f * 1e3;
     state.counters["ls_ms"] = ls * 1e3;
-    state.counters["vs_ls_f"] = ours / ls_f;
-    state.counters["vs_ls"] = ours / ls;
 }
 BENCHMARK(BM_FileList_Open100kFolder)->Unit(benchmark::kMillisecond)->Iterations(10);
 

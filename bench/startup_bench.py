@@ -59,19 +59,24 @@ def one_run(program, name, x_display, environment):
         shutil.rmtree(folder, ignore_errors=True)
 
 
-def main():
-    program = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+def measure(program, runs):
+    """Start-up times in milliseconds, one per run."""
+    program = os.path.abspath(program)
     server, name = start_xvfb()
     try:
         environment = dict(os.environ, DISPLAY=name, QT_QPA_PLATFORM="xcb")
         x_display = display.Display(name)
         one_run(program, os.path.basename(program), x_display, environment)  # warm the file cache
-        times = [one_run(program, os.path.basename(program), x_display, environment) for _ in range(runs)]
-        print(f"start-up to mapped window: median {statistics.median(times):.1f} ms, "
-              f"fastest {min(times):.1f} ms, slowest {max(times):.1f} ms over {runs} runs")
+        return [one_run(program, os.path.basename(program), x_display, environment) for _ in range(runs)]
     finally:
         server.kill()
+
+
+def main():
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+    times = measure(sys.argv[1], runs)
+    print(f"start-up to mapped window: median {statistics.median(times):.1f} ms, "
+          f"fastest {min(times):.1f} ms, slowest {max(times):.1f} ms over {runs} runs")
 
 
 if __name__ == "__main__":

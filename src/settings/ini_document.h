@@ -17,7 +17,7 @@ public:
     std::optional<std::u16string> Get(std::u16string_view section, std::u16string_view key) const;
 
     // Replaces the key's value in place, or adds the key at the end of its section, adding the
-    // section at the end of the file when it is missing.
+    // section at the end of the file when it is missing. A value must be one line.
     void Set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
 
     // The whole text, one line ending in a line feed after every line.

@@ -5,18 +5,11 @@
 #include "fileio/io_error.h"
 #include "settings/ini_document.h"
 #include "settings/ini_values.h"
+#include "settings/settings_text.h"
 #include "text/unicode.h"
-#include "text/windows1251.h"
 
 namespace sorvane {
 namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::u16string DecodeSettingsText(std::string_view bytes) {
-    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
-    return IsValidUtf8(bytes) ? Utf8ToUtf16(bytes) : DecodeWindows1251(bytes);
-}
 
 // The file's lines; a missing or unreadable file reads as an empty one, as the defaults require.
 IniDocument Load(const std::u16string& path) {
@@ -55,6 +48,11 @@ void SettingsFile::WriteBool(std::u16string_view section, std::u16string_view ke
 
 void SettingsFile::WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
     IniDocument document = Load(path_);
+    if (value.find_first_of(u"\r\n") != std::u16string_view::npos) {
+        // A line break would end the value early and could forge other keys.
+        throw IoError(path_, "Unable to write to " + Utf16ToUtf8(path_) + " (the value of " + Utf16ToUtf8(key) +
+                                 " holds a line break)");
+    }
     document.Set(section, key, value);
     try {
         AtomicWriteFile(path_, Utf16ToUtf8(document.Serialize()));

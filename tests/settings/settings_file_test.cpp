@@ -65,6 +65,15 @@ TEST(SettingsFile, ReadsWindows1251AndDamagedFiles) {
     EXPECT_EQ(file.ReadInteger(u"FORM1", u"left", 5), 6);
 }
 
+TEST(SettingsFile, AValueWithALineBreakIsRefusedAndForgesNothing) {
+    TempDir dir;
+    SettingsFile file(dir.U16("s.ini"));
+    file.WriteString(u"FORM1", u"Dir", u"/safe");
+    EXPECT_THROW(file.WriteString(u"FORM1", u"Dir", u"/x\nRemember=1\nPassword=forged"), IoError);
+    EXPECT_EQ(file.ReadString(u"FORM1", u"Dir", u""), u"/safe");
+    EXPECT_FALSE(file.ReadBool(u"FORM1", u"Remember", false));
+}
+
 TEST(SettingsFile, AFailedWriteSaysUnableToWrite) {
     TempDir dir;
     SettingsFile file(dir.U16("missing-folder/sorvane.ini"));

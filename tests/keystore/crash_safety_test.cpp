@@ -1,0 +1,117 @@
+// A key file survives a writer killed at any moment and a full disk: it always holds a whole key.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "fileio/atomic_write.h"
+#include "fileio/io_error.h"
+#include "keystore/key_file.h"
+#include "support/temp_dir.h"
+
+namespace sorvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempDir;
+
+// Key number n: long enough that a write takes a while, so that kills land inside writes.
+std::string KeyNumber(int n) { return "key-" + std::to_string(n) + "-" + std::string(32 * 1024, 'x'); }
+
+std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+// Whether the file holds exactly one whole key line, of any number.
+bool HoldsAWholeKey(const std::string& content) {
+    if (content.size() < 7 || content.compare(0, 4, "key-") != 0) return false;
+    const std::size_t dash = content.find('-', 4);
+    if (dash == std::string::npos) return false;
+    const int n = std::stoi(content.substr(4, dash - 4));
+    return content == KeyNumber(n) + "\r\n";
+}
+
+TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesAWholeKey) {
+    TempDir dir;
+    const std::u16string path = dir.U16("k.key");
+    WriteKeyLine(path, Wide(KeyNumber(0)));
+    const fs::path temporary = Utf16ToUtf8(TemporaryPathFor(path));
+    std::mt19937 rng(12);
+    int kills_with_leftover = 0;
+    for (int round = 0; round < 300; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            try {
+                for (int i = 1;; ++i) WriteKeyLine(path, Wide(KeyNumber(round * 100000 + i)));
+            } catch (...) {
+            }
+            ::_exit(1);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200 + rng() % 3000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+
+        ASSERT_TRUE(HoldsAWholeKey(ReadBytes(dir / "k.key"))) << "round " << round;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            ASSERT_TRUE(entry.path() == dir / "k.key" || entry.path() == temporary) << entry.path();
+        kills_with_leftover += fs::exists(temporary);
+    }
+    // The next write takes the leftover temporary file along.
+    WriteKeyLine(path, u"final");
+    EXPECT_EQ(ReadBytes(dir / "k.key"), "final\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+    RecordProperty("kills_inside_a_write", kills_with_leftover);
+}
+
+// A small file system of its own, unmounted at the end.
+class SmallTmpfs {
+public:
+    explicit SmallTmpfs(const fs::path& where) : where_(where) {
+        fs::create_directory(where_);
+        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallTmpfs() {
+        if (mounted_) ::umount(where_.c_str());
+    }
+    bool mounted() const { return mounted_; }
+
+private:
+    fs::path where_;
+    bool mounted_ = false;
+};
+
+TEST(CrashSafety, AFullDiskKeepsTheOldKeyAndNamesTheFile) {
+    TempDir dir;
+    SmallTmpfs disk(dir / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here; the write-call seam test covers a full disk";
+    const std::u16string path = dir.U16("disk/k.key");
+    WriteKeyLine(path, u"old key");
+    {
+        // Take every free page.
+        std::FILE* filler = std::fopen((dir / "disk" / "filler").c_str(), "wb");
+        const std::string block(4096, 'f');
+        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size() && std::fflush(filler) == 0) {
+        }
+        std::fclose(filler);
+    }
+    try {
+        WriteKeyLine(path, std::u16string(16 * 1024, u'n'));
+        FAIL() << "the write went through on a full disk";
+    } catch (const IoError& error) {
+        EXPECT_NE(std::string(error.what()).find("k.key"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("No space left"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(ReadBytes(dir / "disk" / "k.key"), "old key\r\n");
+    EXPECT_FALSE(fs::exists(Utf16ToUtf8(TemporaryPathFor(path))));
+}
+
+}  // namespace
+}  // namespace sorvane
