@@ -2,8 +2,8 @@
 // clipboard (reading the key file, reading and decoding the master key file, decoding the key).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -57,12 +57,3 @@ void BM_CopyKeyUnderMasterKeyFile(benchmark::State& state) {
 BENCHMARK(BM_CopyKeyUnderMasterKeyFile)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

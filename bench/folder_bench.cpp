@@ -2,7 +2,6 @@
 // `ls -f` (unsorted) and `ls` (sorted) of the same folder in the same run.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <chrono>
 #include <filesystem>
@@ -17,15 +16,25 @@ namespace {
 
 constexpr int kFiles = 100000;
 
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
+// The folder of key files, made on first use and removed at exit.
+class KeysFolder {
+public:
+    KeysFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-folder-bench-XXXXXX").string();
-        std::filesystem::path path = ::mkdtemp(pattern.data());
+        path_ = ::mkdtemp(pattern.data());
         for (int i = 0; i < kFiles; ++i)
-            std::ofstream(path / ("key-" + std::to_string((i * 7919) % kFiles) + ".key")) << "x\r\n";
-        return path;
-    }();
-    return folder;
+            std::ofstream(path_ / ("key-" + std::to_string((i * 7919) % kFiles) + ".key")) << "x\r\n";
+    }
+    ~KeysFolder() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+const std::filesystem::path& Folder() {
+    static const KeysFolder folder;
+    return folder.path();
 }
 
 void BM_FileList_Open100kFolder(benchmark::State& state) {
@@ -48,13 +57,3 @@ void BM_FileList_Open100kFolder(benchmark::State& state) {
 BENCHMARK(BM_FileList_Open100kFolder)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(Folder());
-    return 0;
-}

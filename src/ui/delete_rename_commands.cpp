@@ -17,12 +17,9 @@ namespace sorvane {
 void TForm1::Button7Click() {
     switch (ComboBox4->currentIndex()) {
         case 0: {
-            const std::u16string selected = FileListBox1->FileName();
-            if (selected.empty()) {
-                dialogs_.Information(this, QStringLiteral("Файл не выбран"));
-                return;
-            }
-            DeleteFile(selected);  // what could not be deleted shows again in the list
+            const auto selected = SelectedFile();
+            if (!selected) return;
+            DeleteFile(*selected);  // what could not be deleted shows again in the list
             FileListBox1->Update();
             return;
         }

@@ -18,7 +18,6 @@
 namespace sorvane {
 namespace {
 
-const QString kNoFileSelected = QStringLiteral("Файл не выбран");
 const QString kKeysDiffer = QStringLiteral("Пароль введен не верно - введите и подтвердите пароль");
 const QString kEmptyMasterKey = QStringLiteral("Мастер-ключ пуст");
 const QString kCopied = QStringLiteral(" и скопирован в буфер обмена");
@@ -33,6 +32,13 @@ bool TForm1::AcceptMasterKey(const ResolvedMasterKey& master) {
     return false;
 }
 
+std::optional<std::u16string> TForm1::SelectedFile() {
+    std::u16string selected = FileListBox1->FileName();
+    if (!selected.empty()) return selected;
+    dialogs_.Information(this, QStringLiteral("Файл не выбран"));
+    return std::nullopt;
+}
+
 bool TForm1::KeysConfirmed() {
     if (Edit1->text() == Edit2->text()) return true;
     dialogs_.Information(this, kKeysDiffer);
@@ -40,12 +46,9 @@ bool TForm1::KeysConfirmed() {
 }
 
 void TForm1::Button1Click() {
-    const std::u16string selected = FileListBox1->FileName();
-    if (selected.empty()) {
-        dialogs_.Information(this, kNoFileSelected);
-        return;
-    }
-    const LoadedKey loaded = LoadKey(selected, ToU16(Edit4->text()), CodePagePassage::AfterEveryStep);
+    const auto selected = SelectedFile();
+    if (!selected) return;
+    const LoadedKey loaded = LoadKey(*selected, ToU16(Edit4->text()), CodePagePassage::AfterEveryStep);
     if (!AcceptMasterKey(loaded.master)) return;
     Edit1->setText(ToQString(loaded.key));
     Edit2->setText(Edit1->text());
@@ -53,17 +56,14 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() {
-    const std::u16string selected = FileListBox1->FileName();
-    if (selected.empty()) {
-        dialogs_.Information(this, kNoFileSelected);
-        return;
-    }
+    const auto selected = SelectedFile();
+    if (!selected) return;
     if (!KeysConfirmed()) return;
     const ResolvedMasterKey master =
-        StoreKey(selected, ToU16(Edit1->text()), ToU16(Edit4->text()), CodePagePassage::AfterStepsOneToSix);
+        StoreKey(*selected, ToU16(Edit1->text()), ToU16(Edit4->text()), CodePagePassage::AfterStepsOneToSix);
     if (!AcceptMasterKey(master)) return;
     SetClipboardSecret(Edit1->text());
-    dialogs_.Information(this, QStringLiteral("Пароль записан в файл ") + ToQString(ExtractFileName(selected)) + kCopied);
+    dialogs_.Information(this, QStringLiteral("Пароль записан в файл ") + ToQString(ExtractFileName(*selected)) + kCopied);
 }
 
 void TForm1::Button6Click() {

@@ -86,6 +86,8 @@ private:
     bool AcceptMasterKey(const ResolvedMasterKey& master);
     // Whether the key box and the confirmation box agree; tells the user when they do not.
     bool KeysConfirmed();
+    // The file list's selected file; nothing, after telling the user, when no file is selected.
+    std::optional<std::u16string> SelectedFile();
 
     Dialogs& dialogs_;
     std::optional<std::u16string> program_directory_;

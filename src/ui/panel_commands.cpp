@@ -6,25 +6,15 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/panel/directory_list_box.h"
-#include "ui/panel/file_list_box.h"
 #include "ui/qt_text.h"
 
 namespace sorvane {
-namespace {
-
-const QString kNoFileSelected = QStringLiteral("Файл не выбран");
-
-}  // namespace
-
 void TForm1::Button3Click() { DirectoryListBox1->SetDirectory(ProgramDir()); }
 
 void TForm1::Button5Click() {
-    const std::u16string selected = FileListBox1->FileName();
-    if (selected.empty()) {
-        dialogs_.Information(this, kNoFileSelected);
-        return;
-    }
-    Edit1->setText(ToQString(ExtractOnlyFileName(selected)));
+    const auto selected = SelectedFile();
+    if (!selected) return;
+    Edit1->setText(ToQString(ExtractOnlyFileName(*selected)));
     Edit2->setText(Edit1->text());
     SetClipboardText(Edit1->text());
 }

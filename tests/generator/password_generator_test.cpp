@@ -40,12 +40,19 @@ TEST(PasswordGenerator, PoolsFollowTheChosenClassesInOrder) {
 }
 
 TEST(PasswordGenerator, PasswordsHaveTheirLengthAndOnlyPoolCharacters) {
-    const std::string pool = BuildPool({u"Заглавные", u"Строчные", u"Ничего"});
-    const std::set<char16_t> allowed = CharactersOf(DecodeWindows1251(pool));
-    for (int length : {1, 7, 255}) {
-        const std::u16string password = GeneratePassword(pool, length);
-        ASSERT_EQ(password.size(), static_cast<std::size_t>(length));
-        for (char16_t c : password) EXPECT_TRUE(allowed.count(c)) << static_cast<int>(c);
+    const ClassChoice choices[] = {
+        {u"Английские", u"Ничего", u"Цифры"},   {u"Заглавные", u"Строчные", u"Ничего"},
+        {u"Ничего", u"Ничего", u"Циф.+Знаки"}, {u"Строчные", u"Русские", u"Знаки"},
+    };
+    for (const ClassChoice& choice : choices) {
+        const std::string pool = BuildPool(choice);
+        const std::set<char16_t> allowed = CharactersOf(DecodeWindows1251(pool));
+        for (int length : {1, 7, 255}) {
+            const std::u16string password = GeneratePassword(pool, length);
+            ASSERT_EQ(password.size(), static_cast<std::size_t>(length));
+            for (char16_t c : password) ASSERT_TRUE(allowed.count(c)) << static_cast<int>(c);
+            ASSERT_EQ(password.find(u' '), std::u16string::npos);
+        }
     }
 }
 
