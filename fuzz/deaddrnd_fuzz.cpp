@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string key = input.Text();
     const std::u16string text = input.RestAsText();
     if (sorvane::deaddrnd(text, key).size() > text.size()) std::abort();
-    std::u16string table_text;
-    for (char16_t c : text) table_text.push_back(sorvane::SymbolAt(1 + c % sorvane::kSymbolCount));
+    const std::u16string table_text = sorvane::fuzzing::ToTableText(text);
     if (!key.empty() && sorvane::deaddrnd(sorvane::addrnd(table_text, key), key) != table_text) std::abort();
     if (sorvane::deshift(sorvane::shift(table_text)) != table_text) std::abort();
     return 0;

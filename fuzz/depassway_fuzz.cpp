@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RequireTableText(sorvane::Depassway(text));
     RequireTableText(sorvane::DecodeKey(text, master_key, static_cast<sorvane::CodePagePassage>(passage)));
     // And the other way: what EncodeKey makes decodes back to the table text it was made from.
-    std::u16string table_text;
-    for (char16_t c : text) table_text.push_back(sorvane::SymbolAt(1 + c % sorvane::kSymbolCount));
+    const std::u16string table_text = sorvane::fuzzing::ToTableText(text);
     const std::u16string encoded = sorvane::EncodeKey(table_text, master_key);
     RequireTableText(encoded);
     if (sorvane::DecodeKey(encoded, master_key) != table_text) std::abort();

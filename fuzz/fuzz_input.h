@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "cipher/symbol_table.h"
+
 namespace sorvane::fuzzing {
 
 // Reads the fuzzer's bytes as pieces: a length-prefixed UTF-16 text, then the rest.
@@ -54,5 +56,12 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
 };
+
+// The text mapped onto SymbolTable characters, for round-trip properties that hold on table text.
+inline std::u16string ToTableText(const std::u16string& text) {
+    std::u16string table_text;
+    for (char16_t c : text) table_text.push_back(SymbolAt(1 + c % kSymbolCount));
+    return table_text;
+}
 
 }  // namespace sorvane::fuzzing

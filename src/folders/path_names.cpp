@@ -58,6 +58,11 @@ std::u16string JoinPath(std::u16string_view folder, std::u16string_view name, Pa
     return path;
 }
 
+std::u16string ChildPath(std::u16string_view folder, std::u16string_view name, PathStyle style) {
+    if (!folder.empty() && folder.back() == PathSeparator(style)) return std::u16string(folder) + std::u16string(name);
+    return JoinPath(folder, name, style);
+}
+
 bool IsRootFolder(std::u16string_view folder, PathStyle style) {
     if (style == PathStyle::kPosix) return folder == u"/";
     return UpDir(folder, style) == folder;

@@ -35,6 +35,10 @@ std::u16string ThisDir(std::u16string_view sDir, PathStyle style = kNativePathSt
 // gets another, which the file system reads as one.
 std::u16string JoinPath(std::u16string_view folder, std::u16string_view name, PathStyle style = kNativePathStyle);
 
+// The path of an entry of a folder, as the lists give it: one separator between, none added when
+// the folder already ends with one (a root).
+std::u16string ChildPath(std::u16string_view folder, std::u16string_view name, PathStyle style = kNativePathStyle);
+
 // Whether the folder is a root: "/" on POSIX, a drive root such as "C:\" on Windows.
 bool IsRootFolder(std::u16string_view folder, PathStyle style = kNativePathStyle);
 

@@ -1,6 +1,5 @@
 // The password generator's button: a password from the chosen classes into both key boxes.
 #include <QComboBox>
-#include <QLineEdit>
 
 #include "generator/password_generator.h"
 #include "ui/dialogs.h"
@@ -27,8 +26,7 @@ void TForm1::Button4Click() {
         return;
     }
     SpinEdit1->interpretText();  // typed text counts, brought into 1..255, even if the box kept the focus
-    Edit1->setText(ToQString(GeneratePassword(pool, SpinEdit1->value())));
-    Edit2->setText(Edit1->text());
+    SetKeyBoxes(ToQString(GeneratePassword(pool, SpinEdit1->value())));
 }
 
 }  // namespace sorvane

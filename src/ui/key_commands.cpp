@@ -39,6 +39,11 @@ std::optional<std::u16string> TForm1::SelectedFile() {
     return std::nullopt;
 }
 
+void TForm1::SetKeyBoxes(const QString& text) {
+    Edit1->setText(text);
+    Edit2->setText(text);
+}
+
 bool TForm1::KeysConfirmed() {
     if (Edit1->text() == Edit2->text()) return true;
     dialogs_.Information(this, kKeysDiffer);
@@ -50,8 +55,7 @@ void TForm1::Button1Click() {
     if (!selected) return;
     const LoadedKey loaded = LoadKey(*selected, ToU16(Edit4->text()), CodePagePassage::AfterEveryStep);
     if (!AcceptMasterKey(loaded.master)) return;
-    Edit1->setText(ToQString(loaded.key));
-    Edit2->setText(Edit1->text());
+    SetKeyBoxes(ToQString(loaded.key));
     SetClipboardSecret(Edit1->text());
 }
 

@@ -86,6 +86,8 @@ private:
     bool AcceptMasterKey(const ResolvedMasterKey& master);
     // Whether the key box and the confirmation box agree; tells the user when they do not.
     bool KeysConfirmed();
+    // Puts the text into the key box and the confirmation box.
+    void SetKeyBoxes(const QString& text);
     // The file list's selected file; nothing, after telling the user, when no file is selected.
     std::optional<std::u16string> SelectedFile();
 

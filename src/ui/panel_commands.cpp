@@ -14,14 +14,12 @@ void TForm1::Button3Click() { DirectoryListBox1->SetDirectory(ProgramDir()); }
 void TForm1::Button5Click() {
     const auto selected = SelectedFile();
     if (!selected) return;
-    Edit1->setText(ToQString(ExtractOnlyFileName(*selected)));
-    Edit2->setText(Edit1->text());
+    SetKeyBoxes(ToQString(ExtractOnlyFileName(*selected)));
     SetClipboardText(Edit1->text());
 }
 
 void TForm1::Label3Click() {
-    Edit1->setText(ToQString(ThisDir(DirectoryListBox1->Directory())));
-    Edit2->setText(Edit1->text());
+    SetKeyBoxes(ToQString(ThisDir(DirectoryListBox1->Directory())));
     SetClipboardText(Edit1->text());
 }
 

@@ -75,6 +75,10 @@ TEST(PathNames, ThisDir) {
 TEST(PathNames, JoinAndRoots) {
     EXPECT_EQ(JoinPath(u"C:\\", u"Temp.key", kWin), u"C:\\\\Temp.key");
     EXPECT_EQ(JoinPath(u"/data", u"Temp.key", kPosix), u"/data/Temp.key");
+    EXPECT_EQ(ChildPath(u"C:\\", u"a.key", kWin), u"C:\\a.key");
+    EXPECT_EQ(ChildPath(u"C:\\keys", u"a.key", kWin), u"C:\\keys\\a.key");
+    EXPECT_EQ(ChildPath(u"/", u"a.key", kPosix), u"/a.key");
+    EXPECT_EQ(ChildPath(u"/keys", u"a.key", kPosix), u"/keys/a.key");
     EXPECT_TRUE(IsRootFolder(u"C:\\", kWin));
     EXPECT_FALSE(IsRootFolder(u"C:\\data", kWin));
     EXPECT_TRUE(IsRootFolder(u"/", kPosix));

@@ -101,8 +101,7 @@ void DirectoryListBox::Rebuild(const std::u16string& folder, std::vector<std::u1
     const int depth = static_cast<int>(entries.size());
     const int current_row = depth - 1;
     for (std::u16string& name : subfolders) {
-        std::u16string path = IsRootFolder(folder) ? folder + name : JoinPath(folder, name);
-        entries.push_back({std::move(path), ToQString(name), depth, false});
+        entries.push_back({ChildPath(folder, name), ToQString(name), depth, false});
     }
     model_.SetEntries(std::move(entries));
     setCurrentIndex(model_.index(current_row));

@@ -47,9 +47,7 @@ FileListBox::FileListBox(QWidget* parent) : QListView(parent) {
 std::u16string FileListBox::FileName() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) return {};
-    const std::u16string& name = model_.NameAt(selected.front().row());
-    if (!folder_.empty() && folder_.back() == PathSeparator()) return folder_ + name;
-    return JoinPath(folder_, name);
+    return ChildPath(folder_, model_.NameAt(selected.front().row()));
 }
 
 void FileListBox::Update() {
