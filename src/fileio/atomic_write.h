@@ -1,18 +1,18 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace sorvane {
 
 // Replaces the file's content with bytes so that the old content stays whole until the new one is
-// on disk: a temporary file in the same folder, flushed, then renamed over the target. A leftover
-// temporary file from an interrupted write is reused and so cleaned up by the next write.
-// A new file is created owner-only; an existing one keeps its permissions; a symbolic link stays a
-// link and its target is replaced. A read-only target is refused. Throws IoError naming path.
+// on disk: a temporary file of a fresh random name in the same folder, created exclusively (never
+// through a link, owner-only from the start), flushed, then renamed over the target. Temporary files
+// of the target left by a writer that died are removed first. A new file is owner-only; an existing
+// one keeps its owner (where allowed), mode and extended attributes; a symbolic link stays a link
+// and its target is replaced. A file with more than one hard link, or in a folder we may not write,
+// is overwritten in place instead. A read-only target, a folder and anything that is not a regular
+// file (FIFO, socket, device) are refused. Two writers at once leave one whole content.
+// Throws IoError naming path.
 void AtomicWriteFile(std::u16string_view path, std::string_view bytes);
-
-// The temporary file's path for a target path: the target's folder, a name derived from its own.
-std::u16string TemporaryPathFor(std::u16string_view target);
 
 }  // namespace sorvane

@@ -7,25 +7,12 @@
 #include <cerrno>
 #include <vector>
 
+#include "fileio/file_descriptor.h"
 #include "fileio/io_error.h"
 #include "text/unicode.h"
 
 namespace sorvane {
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 
@@ -36,18 +23,18 @@ void ReadFileInBlocks(std::u16string_view path,
     const std::string native = Utf16ToUtf8(path);
     // O_NONBLOCK: a FIFO named by mistake must not hang the window; it is refused below.
     const FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) throw IoErrorFromErrno("Cannot open file", path, errno);
+    if (file.get() < 0) throw IoErrorFromErrno(IoAction::kOpenFile, path, errno);
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) throw IoErrorFromErrno("Cannot read file", path, errno);
-    if (S_ISDIR(info.st_mode)) throw IoErrorFromErrno("Cannot read file", path, EISDIR);
-    if (!S_ISREG(info.st_mode)) throw IoError(std::u16string(path), "Cannot read file \"" + native + "\": not a regular file");
+    if (::fstat(file.get(), &info) != 0) throw IoErrorFromErrno(IoAction::kReadFile, path, errno);
+    if (S_ISDIR(info.st_mode)) throw IoErrorFromErrno(IoAction::kReadFile, path, EISDIR);
+    if (!S_ISREG(info.st_mode)) throw IoErrorWithReason(IoAction::kReadFile, path, kNotARegularFile);
 
     std::vector<char> buffer(kBlockSize);
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
         if (got < 0) {
             if (errno == EINTR) continue;
-            throw IoErrorFromErrno("Cannot read file", path, errno);
+            throw IoErrorFromErrno(IoAction::kReadFile, path, errno);
         }
         if (got == 0) return;
         if (!consume(std::string_view(buffer.data(), static_cast<std::size_t>(got)), static_cast<std::uint64_t>(info.st_size)))

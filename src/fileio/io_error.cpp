@@ -5,14 +5,38 @@
 #include "text/unicode.h"
 
 namespace sorvane {
+namespace {
+
+std::string_view ActionText(IoAction action) {
+    switch (action) {
+        case IoAction::kOpenFile:
+            return "Не удалось открыть файл";
+        case IoAction::kReadFile:
+            return "Не удалось прочитать файл";
+        case IoAction::kWriteFile:
+            return "Не удалось записать файл";
+        case IoAction::kOpenFolder:
+            return "Не удалось открыть папку";
+        case IoAction::kReadFolder:
+            return "Не удалось прочитать папку";
+    }
+    return "Ошибка файла";
+}
+
+}  // namespace
 
 IoError::IoError(std::u16string path, const std::string& message)
     : std::runtime_error(message), path_(std::move(path)) {}
 
-IoError IoErrorFromErrno(std::string_view action, std::u16string_view path, int error_number) {
-    std::string message(action);
-    message += " \"" + Utf16ToUtf8(path) + "\": " + std::generic_category().message(error_number);
+IoError IoErrorWithReason(IoAction action, std::u16string_view path, std::string_view reason) {
+    std::string message(ActionText(action));
+    message += " \"" + Utf16ToUtf8(path) + "\": ";
+    message += reason;
     return IoError(std::u16string(path), message);
+}
+
+IoError IoErrorFromErrno(IoAction action, std::u16string_view path, int error_number) {
+    return IoErrorWithReason(action, path, std::generic_category().message(error_number));
 }
 
 }  // namespace sorvane

@@ -16,7 +16,16 @@ private:
     std::u16string path_;
 };
 
-// "<action> "<path>": <the system's text for error_number>", e.g. Cannot open "/k/a.key": No such file.
-IoError IoErrorFromErrno(std::string_view action, std::u16string_view path, int error_number);
+// What was being done when a file or folder operation failed; each has its own wording.
+enum class IoAction { kOpenFile, kReadFile, kWriteFile, kOpenFolder, kReadFolder };
+
+// "<action> "<path>": <reason>", e.g. Не удалось открыть файл "/k/a.key": No such file or directory.
+IoError IoErrorWithReason(IoAction action, std::u16string_view path, std::string_view reason);
+
+// The same with the system's text for error_number as the reason.
+IoError IoErrorFromErrno(IoAction action, std::u16string_view path, int error_number);
+
+// The reason given for a target that is a FIFO, a socket or a device.
+inline constexpr std::string_view kNotARegularFile = "это не обычный файл";
 
 }  // namespace sorvane

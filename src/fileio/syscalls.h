@@ -11,7 +11,7 @@ namespace sorvane {
 struct WriteSyscalls {
     ssize_t (*write)(int fd, const void* data, std::size_t size);
     int (*fsync)(int fd);
-    int (*rename)(const char* from, const char* to);
+    int (*renameat)(int from_folder, const char* from, int to_folder, const char* to);
 };
 
 WriteSyscalls& CurrentWriteSyscalls();

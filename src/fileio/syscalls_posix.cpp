@@ -1,5 +1,6 @@
 #include "fileio/syscalls.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,7 +8,7 @@
 namespace sorvane {
 namespace {
 
-constexpr WriteSyscalls kRealCalls{&::write, &::fsync, &::rename};
+constexpr WriteSyscalls kRealCalls{&::write, &::fsync, &::renameat};
 
 }  // namespace
 

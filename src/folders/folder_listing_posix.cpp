@@ -19,7 +19,7 @@ template <typename Visit>
 void ForEachEntry(std::u16string_view folder, Visit visit) {
     const std::string native = Utf16ToUtf8(folder);
     DIR* dir = ::opendir(native.c_str());
-    if (dir == nullptr) throw IoErrorFromErrno("Cannot read folder", folder, errno);
+    if (dir == nullptr) throw IoErrorFromErrno(IoAction::kReadFolder, folder, errno);
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') continue;  // ".", ".." and hidden entries

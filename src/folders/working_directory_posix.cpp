@@ -13,7 +13,7 @@ namespace sorvane {
 std::u16string CurrentWorkingDirectory() {
     std::string path(4096, '\0');
     while (::getcwd(path.data(), path.size()) == nullptr) {
-        if (errno != ERANGE) throw IoErrorFromErrno("Cannot read the working folder", u".", errno);
+        if (errno != ERANGE) throw IoErrorFromErrno(IoAction::kReadFolder, u".", errno);
         path.resize(path.size() * 2);
     }
     path.resize(path.find('\0'));
@@ -21,7 +21,7 @@ std::u16string CurrentWorkingDirectory() {
 }
 
 std::u16string EnterFolder(std::u16string_view folder) {
-    if (::chdir(Utf16ToUtf8(folder).c_str()) != 0) throw IoErrorFromErrno("Cannot open folder", folder, errno);
+    if (::chdir(Utf16ToUtf8(folder).c_str()) != 0) throw IoErrorFromErrno(IoAction::kOpenFolder, folder, errno);
     return CurrentWorkingDirectory();
 }
 

@@ -1,8 +1,18 @@
+#include "fileio/atomic_write.h"
+
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
-#include "fileio/atomic_write.h"
+#include <cerrno>
+#include <cstring>
+
 #include "fileio/io_error.h"
 #include "fileio/syscalls.h"
 #include "keystore/key_file.h"
@@ -11,9 +21,14 @@
 namespace sorvane {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
+
+std::size_t EntryCount(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
 
 // Writes a few bytes, then reports a full disk.
 ssize_t WriteThenDiskFull(int fd, const void* data, std::size_t size) {
@@ -27,7 +42,7 @@ int FailingFsync(int) {
     errno = EIO;
     return -1;
 }
-int FailingRename(const char*, const char*) {
+int FailingRename(int, const char*, int, const char*) {
     errno = EXDEV;
     return -1;
 }
@@ -39,8 +54,8 @@ TEST(AtomicWrite, AFailedWriteKeepsTheOldContentAndLeavesNoTemporaryFile) {
         WriteSyscalls calls;
         const char* reason;
     } cases[] = {
-        {"disk full after some bytes", {&WriteThenDiskFull, real.fsync, real.rename}, "No space left"},
-        {"flush fails", {real.write, &FailingFsync, real.rename}, "Input/output error"},
+        {"disk full after some bytes", {&WriteThenDiskFull, real.fsync, real.renameat}, "No space left"},
+        {"flush fails", {real.write, &FailingFsync, real.renameat}, "Input/output error"},
         {"rename fails", {real.write, real.fsync, &FailingRename}, "cross-device"},
     };
     TempDir dir;
@@ -57,26 +72,110 @@ TEST(AtomicWrite, AFailedWriteKeepsTheOldContentAndLeavesNoTemporaryFile) {
             }
         }
         EXPECT_EQ(ReadBytes(dir / "k.key"), "old key\r\n") << c.what;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << c.what;
+        EXPECT_EQ(EntryCount(dir.path()), 1u) << c.what;
     }
 }
 
-TEST(AtomicWrite, ALeftoverTemporaryFileIsReusedByTheNextWrite) {
+// Entries of the temporary-file pattern planted or left in the folder before a write.
+TEST(AtomicWrite, RemovesOnlyItsOwnDeadLeftoversAndNeverWritesIntoAPlantedName) {
     TempDir dir;
-    const std::u16string target = dir.U16("k.key");
-    WriteBytes(Utf16ToUtf8(TemporaryPathFor(target)), "half-written garbage from a crash");
-    WriteKeyLine(target, u"key");
+    const std::string prefix = ".k.key.sorvane-";
+    WriteBytes(dir / (prefix + "dead000001"), "half-written key from a crash");
+    WriteBytes(dir / (prefix + "busy000001"), "a live writer's file");
+    const int busy = ::open((dir / (prefix + "busy000001")).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    ASSERT_EQ(::mkfifo((dir / (prefix + "fifo000001")).c_str(), 0600), 0);
+    WriteBytes(dir / "elsewhere", "not ours to touch");
+    fs::create_symlink(dir / "elsewhere", dir / (prefix + "link000001"));
+    WriteBytes(dir / (prefix + "tooshort"), "another pattern");
+
+    WriteKeyLine(dir.U16("k.key"), u"key");
+
     EXPECT_EQ(ReadBytes(dir / "k.key"), "key\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_FALSE(fs::exists(dir / (prefix + "dead000001")));
+    EXPECT_EQ(ReadBytes(dir / (prefix + "busy000001")), "a live writer's file");
+    EXPECT_TRUE(fs::is_fifo(dir / (prefix + "fifo000001")));
+    EXPECT_TRUE(fs::is_symlink(dir / (prefix + "link000001")));
+    EXPECT_EQ(ReadBytes(dir / "elsewhere"), "not ours to touch");
+    EXPECT_TRUE(fs::exists(dir / (prefix + "tooshort")));
+    EXPECT_EQ(EntryCount(dir.path()), 6u);
+    ::close(busy);
 }
 
-TEST(AtomicWrite, TemporaryNameStaysShortForLongNames) {
-    const std::u16string folder = u"/some/folder/";
-    EXPECT_EQ(TemporaryPathFor(folder + u"k.key"), folder + u".k.key.sorvane-tmp");
-    const std::u16string long_name(250, u'n');
-    const std::u16string temporary = TemporaryPathFor(folder + long_name);
-    EXPECT_LT(temporary.size() - folder.size(), 64u);
-    EXPECT_NE(temporary, TemporaryPathFor(folder + long_name + u"x"));
+// A socket file at path, kept open for the test's lifetime.
+class BoundSocket {
+public:
+    explicit BoundSocket(const fs::path& path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        bound_ = ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~BoundSocket() { ::close(fd_); }
+    bool bound() const { return bound_; }
+
+private:
+    int fd_;
+    bool bound_ = false;
+};
+
+TEST(AtomicWrite, RefusesWhatIsNotARegularFileAndLeavesItAsItIs) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.key").c_str(), 0600), 0);
+    fs::create_symlink(dir / "fifo.key", dir / "link-to-fifo.key");
+    fs::create_symlink("/dev/null", dir / "null.key");
+    const BoundSocket socket(dir / "s.key");
+    ASSERT_TRUE(socket.bound());
+    for (const char* name : {"fifo.key", "link-to-fifo.key", "null.key", "s.key"}) {
+        try {
+            WriteKeyLine(dir.U16(name), u"secret");
+            ADD_FAILURE() << name << ": written";
+        } catch (const IoError& error) {
+            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(kNotARegularFile), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo.key"));
+    EXPECT_TRUE(fs::is_socket(dir / "s.key"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(EntryCount(dir.path()), 4u);
+}
+
+TEST(AtomicWrite, AFileWithSeveralLinksIsUpdatedInPlace) {
+    TempDir dir;
+    WriteBytes(dir / "k.key", "a long old key that is cut\r\nsecond line\r\n");
+    fs::create_hard_link(dir / "k.key", dir / "backup.key");
+    struct stat before {};
+    ASSERT_EQ(::stat((dir / "k.key").c_str(), &before), 0);
+
+    WriteKeyLine(dir.U16("k.key"), u"new");
+
+    struct stat after {};
+    ASSERT_EQ(::stat((dir / "k.key").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
+    EXPECT_EQ(ReadBytes(dir / "k.key"), "new\r\n");
+    EXPECT_EQ(ReadBytes(dir / "backup.key"), "new\r\n");
+    EXPECT_EQ(EntryCount(dir.path()), 2u);
+}
+
+TEST(AtomicWrite, AReplacedFileKeepsItsModeAndExtendedAttributes) {
+    TempDir dir;
+    WriteBytes(dir / "k.key", "old\r\n");
+    ::chmod((dir / "k.key").c_str(), 0640);
+    const char label[] = "kept";
+    if (::setxattr((dir / "k.key").c_str(), "user.sorvane-test", label, sizeof label, 0) != 0)
+        GTEST_SKIP() << "no user extended attributes here: " << std::strerror(errno);
+
+    WriteKeyLine(dir.U16("k.key"), u"new");
+
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "k.key").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    char back[16] = {};
+    EXPECT_EQ(::getxattr((dir / "k.key").c_str(), "user.sorvane-test", back, sizeof back),
+              static_cast<ssize_t>(sizeof label));
+    EXPECT_STREQ(back, label);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <chrono>
 #include <random>
 #include <thread>
+#include <vector>
 
-#include "fileio/atomic_write.h"
 #include "fileio/io_error.h"
 #include "keystore/key_file.h"
 #include "support/temp_dir.h"
@@ -36,39 +36,75 @@ bool HoldsAWholeKey(const std::string& content) {
     return content == KeyNumber(n) + "\r\n";
 }
 
-TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesAWholeKey) {
+// Whether an entry is a temporary file that a killed writer of k.key may leave.
+bool IsTemporaryOfTheKey(const fs::path& entry) { return entry.filename().string().rfind(".k.key.sorvane-", 0) == 0; }
+
+// Starts a writer process that writes key numbers from first on, forever or count times; it exits 0
+// when every write reported success.
+pid_t StartWriter(const std::u16string& path, int first, int count = -1) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    try {
+        for (int i = 0; count < 0 || i < count; ++i) WriteKeyLine(path, Wide(KeyNumber(first + i)));
+    } catch (...) {
+        ::_exit(1);
+    }
+    ::_exit(0);
+}
+
+// Kills writers together after a random moment, again and again; the file must always hold a whole
+// key and nothing but the writers' own temporary files may stay beside it.
+void KillWritersAtRandomMoments(int writers, int rounds) {
     TempDir dir;
     const std::u16string path = dir.U16("k.key");
     WriteKeyLine(path, Wide(KeyNumber(0)));
-    const fs::path temporary = Utf16ToUtf8(TemporaryPathFor(path));
     std::mt19937 rng(12);
     int kills_with_leftover = 0;
-    for (int round = 0; round < 300; ++round) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            try {
-                for (int i = 1;; ++i) WriteKeyLine(path, Wide(KeyNumber(round * 100000 + i)));
-            } catch (...) {
-            }
-            ::_exit(1);
-        }
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<pid_t> children;
+        for (int w = 0; w < writers; ++w) children.push_back(StartWriter(path, (round * writers + w) * 100000 + 1));
         std::this_thread::sleep_for(std::chrono::microseconds(200 + rng() % 3000));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+        for (const pid_t child : children) ::kill(child, SIGKILL);
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status)) << "a writer stopped by itself";
+        }
 
         ASSERT_TRUE(HoldsAWholeKey(ReadBytes(dir / "k.key"))) << "round " << round;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            ASSERT_TRUE(entry.path() == dir / "k.key" || entry.path() == temporary) << entry.path();
-        kills_with_leftover += fs::exists(temporary);
+        bool leftover = false;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            ASSERT_TRUE(entry.path() == dir / "k.key" || IsTemporaryOfTheKey(entry.path())) << entry.path();
+            leftover = leftover || IsTemporaryOfTheKey(entry.path());
+        }
+        kills_with_leftover += leftover;
     }
-    // The next write takes the leftover temporary file along.
+    // The next write takes the leftover temporary files along.
     WriteKeyLine(path, u"final");
     EXPECT_EQ(ReadBytes(dir / "k.key"), "final\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
-    RecordProperty("kills_inside_a_write", kills_with_leftover);
+    ::testing::Test::RecordProperty("kills_inside_a_write", kills_with_leftover);
+}
+
+TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesAWholeKey) { KillWritersAtRandomMoments(1, 300); }
+
+TEST(CrashSafety, TwoWritersKilledTogetherAtRandomMomentsLeaveAWholeKey) { KillWritersAtRandomMoments(2, 200); }
+
+TEST(CrashSafety, TwoWritersAtOnceBothSucceedAndLeaveOneOfTheirLastKeys) {
+    TempDir dir;
+    const std::u16string path = dir.U16("k.key");
+    constexpr int kWrites = 200;
+    const pid_t first = StartWriter(path, 1, kWrites);
+    const pid_t second = StartWriter(path, 100001, kWrites);
+    for (const pid_t child : {first, second}) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer reported a failed write";
+    }
+    const std::string content = ReadBytes(dir / "k.key");
+    EXPECT_TRUE(content == KeyNumber(kWrites) + "\r\n" || content == KeyNumber(100000 + kWrites) + "\r\n")
+        << content.substr(0, 20);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
 // A small file system of its own, unmounted at the end.
@@ -110,7 +146,8 @@ TEST(CrashSafety, AFullDiskKeepsTheOldKeyAndNamesTheFile) {
         EXPECT_NE(std::string(error.what()).find("No space left"), std::string::npos) << error.what();
     }
     EXPECT_EQ(ReadBytes(dir / "disk" / "k.key"), "old key\r\n");
-    EXPECT_FALSE(fs::exists(Utf16ToUtf8(TemporaryPathFor(path))));
+    for (const auto& entry : fs::directory_iterator(dir / "disk"))
+        EXPECT_FALSE(IsTemporaryOfTheKey(entry.path())) << entry.path();
 }
 
 }  // namespace

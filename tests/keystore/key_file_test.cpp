@@ -99,7 +99,7 @@ TEST(WriteKeyLine, ALinkStaysALinkAndItsTargetIsWritten) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "real"), {}), 1);
 }
 
-TEST(WriteKeyLine, RefusesAReadOnlyFileAndAFolderWithoutWriteAccess) {
+TEST(WriteKeyLine, RefusesAReadOnlyFileAndUpdatesInPlaceInAFolderWithoutWriteAccess) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
     TempDir dir;
     WriteBytes(dir / "ro.key", "keep\r\n");
@@ -107,11 +107,14 @@ TEST(WriteKeyLine, RefusesAReadOnlyFileAndAFolderWithoutWriteAccess) {
     EXPECT_THROW(WriteKeyLine(dir.U16("ro.key"), u"new"), IoError);
     EXPECT_EQ(ReadBytes(dir / "ro.key"), "keep\r\n");
 
+    // A key file in a folder we may not write: no temporary file can go there, the file itself is updated.
     std::filesystem::create_directory(dir / "locked");
-    WriteBytes(dir / "locked" / "k.key", "keep\r\n");
+    WriteBytes(dir / "locked" / "k.key", "a much longer old key\r\nsecond line\r\n");
     ::chmod((dir / "locked").c_str(), 0500);
-    EXPECT_THROW(WriteKeyLine(dir.U16("locked/k.key"), u"new"), IoError);
-    EXPECT_EQ(ReadBytes(dir / "locked" / "k.key"), "keep\r\n");
+    WriteKeyLine(dir.U16("locked/k.key"), u"new");
+    EXPECT_EQ(ReadBytes(dir / "locked" / "k.key"), "new\r\n");
+    EXPECT_THROW(WriteKeyLine(dir.U16("locked/other.key"), u"new"), IoError);  // a new file cannot be made
+    EXPECT_FALSE(std::filesystem::exists(dir / "locked" / "other.key"));
 }
 
 TEST(KeyLine, RoundTripsLinesOfEveryByte) {

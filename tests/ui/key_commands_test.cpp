@@ -214,7 +214,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         {
             const sorvane::WriteSyscalls real = sorvane::CurrentWriteSyscalls();
-            sorvane::ScopedWriteSyscalls failing({real.write, &FailingFsync, real.rename});
+            sorvane::ScopedWriteSyscalls failing({real.write, &FailingFsync, real.renameat});
             QTest::mouseClick(window.Button2, Qt::LeftButton);
             window.Edit3->setText(QStringLiteral("b.key"));
             QTest::mouseClick(window.Button6, Qt::LeftButton);
