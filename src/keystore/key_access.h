@@ -2,9 +2,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "keystore/key_chain.h"
 #include "keystore/master_key.h"
+#include "keystore/storable_key.h"
 
 namespace sorvane {
 
@@ -17,10 +19,14 @@ struct LoadedKey {
 // mode) the master key file. Throws IoError when either cannot be read.
 LoadedKey LoadKey(std::u16string_view key_file, std::u16string_view master_field, CodePagePassage passage);
 
-// Stores a key into a key file under the master field: plain with no master key, encoded otherwise.
-// The master key is resolved before the file is touched, so an unreadable master key file leaves it
-// as it was; an empty master key writes nothing. Throws IoError.
-ResolvedMasterKey StoreKey(std::u16string_view key_file, std::u16string_view key, std::u16string_view master_field,
-                           CodePagePassage passage);
+// The form in which keys are kept under a resolved master key.
+KeyForm FormUnder(const ResolvedMasterKey& master);
+
+// Storing a key is three steps, so that the caller can show the master key's hint and refuse a key
+// before anything is written: ResolveMasterKey, then UnstorableCharacters(key, FormUnder(master)),
+// then this. Writes the key plain with no master key, encoded otherwise; the master key must not be
+// empty (kEmptyFromFile). Throws IoError; the old content then stays whole.
+void StoreKeyUnder(std::u16string_view key_file, std::u16string_view key, const ResolvedMasterKey& master,
+                   CodePagePassage passage);
 
 }  // namespace sorvane

@@ -28,7 +28,7 @@ bool SplitKeyLine(std::u16string_view line, std::u16string_view& key, std::u16st
 
 IniDocument IniDocument::Parse(std::u16string_view text) {
     IniDocument document;
-    std::u16string section;
+    std::size_t section = 0;
     while (!text.empty()) {
         std::size_t end = text.find_first_of(u"\r\n");
         const std::u16string_view line = text.substr(0, end);
@@ -39,16 +39,26 @@ IniDocument IniDocument::Parse(std::u16string_view text) {
             text.remove_prefix(end + 1);
         }
         const auto header = HeaderName(line);
-        if (header) section = std::u16string(*header);
+        if (header) {
+            section = document.sections_.size();
+            document.sections_.emplace_back(*header);
+        }
         document.lines_.push_back({std::u16string(line), section, header.has_value()});
     }
     return document;
 }
 
+std::vector<bool> IniDocument::SectionsNamed(std::u16string_view section) const {
+    std::vector<bool> named(sections_.size());
+    for (std::size_t i = 1; i < sections_.size(); ++i) named[i] = EqualsIgnoringCase(sections_[i], section);
+    return named;
+}
+
 std::optional<std::size_t> IniDocument::FindKey(std::u16string_view section, std::u16string_view key) const {
+    const std::vector<bool> named = SectionsNamed(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::u16string_view line_key, value;
-        if (!lines_[i].is_header && EqualsIgnoringCase(lines_[i].section, section) && SplitKeyLine(lines_[i].text, line_key, value) &&
+        if (!lines_[i].is_header && named[lines_[i].section] && SplitKeyLine(lines_[i].text, line_key, value) &&
             EqualsIgnoringCase(line_key, key))
             return i;
     }
@@ -64,24 +74,26 @@ std::optional<std::u16string> IniDocument::Get(std::u16string_view section, std:
 }
 
 void IniDocument::Set(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    Line line{std::u16string(key) + u"=" + QuoteIniValue(value), std::u16string(section), false};
+    std::u16string text = std::u16string(key) + u"=" + QuoteIniValue(value);
     if (const auto index = FindKey(section, key)) {
-        lines_[*index].text = std::move(line.text);
+        lines_[*index].text = std::move(text);
         return;
     }
     // After the section's last key line (blank lines and comments at its end stay after the key).
+    const std::vector<bool> named = SectionsNamed(section);
     std::optional<std::size_t> last;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::u16string_view k, v;
-        if (EqualsIgnoringCase(lines_[i].section, section) && (lines_[i].is_header || SplitKeyLine(lines_[i].text, k, v)))
-            last = i;
+        if (named[lines_[i].section] && (lines_[i].is_header || SplitKeyLine(lines_[i].text, k, v))) last = i;
     }
     if (!last) {
-        lines_.push_back({u"[" + std::u16string(section) + u"]", std::u16string(section), true});
-        lines_.push_back(std::move(line));
+        const std::size_t added = sections_.size();
+        sections_.emplace_back(section);
+        lines_.push_back({u"[" + std::u16string(section) + u"]", added, true});
+        lines_.push_back({std::move(text), added, false});
         return;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*last) + 1, std::move(line));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*last) + 1, Line{std::move(text), lines_[*last].section, false});
 }
 
 std::u16string IniDocument::Serialize() const {

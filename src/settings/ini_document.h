@@ -26,11 +26,14 @@ public:
 private:
     struct Line {
         std::u16string text;
-        std::u16string section;  // the section this line belongs to (for a header: its own name)
+        std::size_t section = 0;  // index into sections_ of the section this line is in (a header: its own)
         bool is_header = false;
     };
+    // Which entries of sections_ carry the name; a name is looked at once, not once per line.
+    std::vector<bool> SectionsNamed(std::u16string_view section) const;
     std::optional<std::size_t> FindKey(std::u16string_view section, std::u16string_view key) const;
 
+    std::vector<std::u16string> sections_{std::u16string()};  // [0]: the lines before any header
     std::vector<Line> lines_;
 };
 

@@ -3,27 +3,31 @@
 #include "fileio/atomic_write.h"
 #include "fileio/file_reading.h"
 #include "fileio/io_error.h"
-#include "settings/ini_document.h"
 #include "settings/ini_values.h"
 #include "settings/settings_text.h"
 #include "text/unicode.h"
 
 namespace sorvane {
-namespace {
 
-// The file's lines; a missing or unreadable file reads as an empty one, as the defaults require.
-IniDocument Load(const std::u16string& path) {
+SettingsFile SettingsFile::Load(std::u16string path) {
+    std::string bytes;
+    bool damaged = false;
     try {
-        return IniDocument::Parse(DecodeSettingsText(ReadWholeFile(path)));
+        ReadFileInBlocks(path, [&](std::string_view block, std::uint64_t) {
+            damaged = bytes.size() + block.size() > kMaxSettingsFileSize;
+            if (!damaged) bytes.append(block);
+            return !damaged;
+        });
     } catch (const IoError&) {
-        return {};
+        bytes.clear();  // a missing or unreadable file reads as an empty one, as the defaults require
     }
+    if (damaged) return SettingsFile(std::move(path), IniDocument(), true);
+    IniDocument document = IniDocument::Parse(DecodeSettingsText(bytes));
+    return SettingsFile(std::move(path), std::move(document), false);
 }
 
-}  // namespace
-
 int SettingsFile::ReadInteger(std::u16string_view section, std::u16string_view key, int default_value) const {
-    const auto value = Load(path_).Get(section, key);
+    const auto value = document_.Get(section, key);
     if (!value) return default_value;
     return ParseIniInteger(*value).value_or(default_value);
 }
@@ -34,31 +38,35 @@ bool SettingsFile::ReadBool(std::u16string_view section, std::u16string_view key
 
 std::u16string SettingsFile::ReadString(std::u16string_view section, std::u16string_view key,
                                         std::u16string_view default_value) const {
-    return Load(path_).Get(section, key).value_or(std::u16string(default_value));
+    return document_.Get(section, key).value_or(std::u16string(default_value));
 }
 
 void SettingsFile::WriteInteger(std::u16string_view section, std::u16string_view key, int value) {
     const std::string digits = std::to_string(value);
-    WriteString(section, key, std::u16string(digits.begin(), digits.end()));
+    document_.Set(section, key, std::u16string(digits.begin(), digits.end()));
 }
 
 void SettingsFile::WriteBool(std::u16string_view section, std::u16string_view key, bool value) {
-    WriteString(section, key, value ? u"1" : u"0");
+    document_.Set(section, key, value ? u"1" : u"0");
 }
 
-void SettingsFile::WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    IniDocument document = Load(path_);
-    if (value.find_first_of(u"\r\n") != std::u16string_view::npos) {
-        // A line break would end the value early and could forge other keys.
-        throw IoError(path_, "Unable to write to " + Utf16ToUtf8(path_) + " (the value of " + Utf16ToUtf8(key) +
-                                 " holds a line break)");
-    }
-    document.Set(section, key, value);
+bool SettingsFile::WriteString(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+    if (value.find_first_of(u"\r\n") != std::u16string_view::npos) return false;
+    document_.Set(section, key, value);
+    return true;
+}
+
+void SettingsFile::Save() const {
     try {
-        AtomicWriteFile(path_, Utf16ToUtf8(document.Serialize()));
+        AtomicWriteFile(path_, Utf16ToUtf8(document_.Serialize()));
     } catch (const IoError& error) {
         throw IoError(path_, "Unable to write to " + Utf16ToUtf8(path_) + " (" + error.what() + ")");
     }
+}
+
+std::u16string DamagedSettingsMessage(std::u16string_view path) {
+    return u"Файл настроек \"" + std::u16string(path) +
+           u"\" поврежден (больше 1 МБ) и не прочитан: взяты значения по умолчанию";
 }
 
 }  // namespace sorvane

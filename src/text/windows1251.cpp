@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace sorvane {
@@ -47,7 +48,17 @@ constexpr auto kReverse = MakeReverse();
 bool IsHighSurrogate(char16_t c) { return c >= 0xd800 && c <= 0xdbff; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xdc00 && c <= 0xdfff; }
 
+// The byte of a character of the upper half, or nothing.
+std::optional<unsigned char> UpperHalfByte(char16_t c) {
+    const auto it = std::lower_bound(kReverse.begin(), kReverse.end(), c,
+                                     [](const ReverseEntry& e, char16_t ch) { return e.character < ch; });
+    if (it == kReverse.end() || it->character != c) return std::nullopt;
+    return it->byte;
+}
+
 }  // namespace
+
+bool HasWindows1251Code(char16_t c) { return c < 0x80 || UpperHalfByte(c).has_value(); }
 
 char16_t DecodeWindows1251Byte(unsigned char byte) {
     return byte < 0x80 ? static_cast<char16_t>(byte) : kUpperHalf[byte - 0x80];
@@ -70,9 +81,7 @@ std::string EncodeWindows1251(std::u16string_view text) {
         }
         // A surrogate pair is one character: one substitute for both halves.
         if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
-        const auto it = std::lower_bound(kReverse.begin(), kReverse.end(), c,
-                                         [](const ReverseEntry& e, char16_t ch) { return e.character < ch; });
-        bytes.push_back(it != kReverse.end() && it->character == c ? static_cast<char>(it->byte) : '?');
+        bytes.push_back(static_cast<char>(UpperHalfByte(c).value_or('?')));
     }
     return bytes;
 }

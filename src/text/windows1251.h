@@ -10,6 +10,9 @@ namespace sorvane {
 // Character of one byte.
 char16_t DecodeWindows1251Byte(unsigned char byte);
 
+// Whether the character has a byte of its own (a surrogate never has).
+bool HasWindows1251Code(char16_t c);
+
 // Every byte decodes to one character.
 std::u16string DecodeWindows1251(std::string_view bytes);
 

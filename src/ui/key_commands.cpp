@@ -3,11 +3,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "cipher/builtin_chain.h"
 #include "folders/file_operations.h"
 #include "folders/path_names.h"
 #include "keystore/key_access.h"
-#include "keystore/key_file.h"
+#include "keystore/remembered_master_field.h"
 #include "ui/clipboard.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -59,13 +58,25 @@ void TForm1::Button1Click() {
     SetClipboardSecret(Edit1->text());
 }
 
+bool TForm1::StoreKeyBox(const std::u16string& file, CodePagePassage passage) {
+    const std::u16string key = ToU16(Edit1->text());
+    const ResolvedMasterKey master = ResolveMasterKey(ToU16(Edit4->text()));
+    if (!AcceptMasterKey(master)) return false;
+    const KeyForm form = FormUnder(master);
+    const std::vector<std::u16string> unstorable = UnstorableCharacters(key, form);
+    if (!unstorable.empty()) {
+        dialogs_.Information(this, ToQString(UnstorableKeyMessage(unstorable, form)));
+        return false;
+    }
+    StoreKeyUnder(file, key, master, passage);
+    return true;
+}
+
 void TForm1::Button2Click() {
     const auto selected = SelectedFile();
     if (!selected) return;
     if (!KeysConfirmed()) return;
-    const ResolvedMasterKey master =
-        StoreKey(*selected, ToU16(Edit1->text()), ToU16(Edit4->text()), CodePagePassage::AfterStepsOneToSix);
-    if (!AcceptMasterKey(master)) return;
+    if (!StoreKeyBox(*selected, CodePagePassage::AfterStepsOneToSix)) return;
     SetClipboardSecret(Edit1->text());
     dialogs_.Information(this, QStringLiteral("Пароль записан в файл ") + ToQString(ExtractFileName(*selected)) + kCopied);
 }
@@ -79,9 +90,7 @@ void TForm1::Button6Click() {
                 return;
             }
             if (!KeysConfirmed()) return;
-            const ResolvedMasterKey master =
-                StoreKey(target, ToU16(Edit1->text()), ToU16(Edit4->text()), CodePagePassage::None);
-            if (!AcceptMasterKey(master)) return;
+            if (!StoreKeyBox(target, CodePagePassage::None)) return;
             SetClipboardSecret(Edit1->text());
             dialogs_.Information(this, QStringLiteral("Пароль записан в новый файл ") + Edit3->text() + kCopied);
             FileListBox1->Update();
@@ -105,7 +114,7 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::Button10Click() {
-    if (const auto chosen = dialogs_.SaveFileName(this)) WriteKeyLine(ToU16(*chosen), Passway(ToU16(Edit4->text())));
+    if (const auto chosen = dialogs_.SaveFileName(this)) SaveMasterKeyFile(ToU16(*chosen), ToU16(Edit4->text()));
 }
 
 }  // namespace sorvane

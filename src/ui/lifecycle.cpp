@@ -3,10 +3,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "cipher/builtin_chain.h"
-#include "folders/file_operations.h"
-#include "keystore/key_file.h"
+#include "keystore/remembered_master_field.h"
 #include "settings/settings_file.h"
+#include "settings/window_settings.h"
+#include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/mouse_up_check_box.h"
@@ -15,8 +15,6 @@
 
 namespace sorvane {
 namespace {
-
-constexpr std::u16string_view kSection = u"FORM1";
 
 QString FontPath(const std::u16string& program_directory, const char* file) {
     return ToQString(program_directory) + QString::fromLatin1(file);
@@ -46,45 +44,52 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ReadParams() {
-    const SettingsFile ini(SettingsPath());
-    move(ini.ReadInteger(kSection, u"left", x()), y());
-    move(x(), ini.ReadInteger(kSection, u"top", y()));
-    SetOuterWidth(ini.ReadInteger(kSection, u"width", OuterWidth()));
-    SetOuterHeight(ini.ReadInteger(kSection, u"height", OuterHeight()));
+    const SettingsFile ini = SettingsFile::Load(SettingsPath());
+    if (ini.damaged()) dialogs_.Information(this, ToQString(DamagedSettingsMessage(ini.path())));
+    const WindowSettings stored = ReadWindowSettings(ini, CurrentSettings());
+    move(stored.left, stored.top);
+    SetOuterWidth(stored.width);
+    SetOuterHeight(stored.height);
     {
         // Only the text: FormCreate applies it afterwards.
         const QSignalBlocker quiet(ComboBox5);
-        ComboBox5->setEditText(ToQString(ini.ReadString(kSection, u"WindowState", ToU16(ComboBox5->currentText()))));
+        ComboBox5->setEditText(ToQString(stored.window_state));
     }
-    DirectoryListBox1->SetDirectory(ini.ReadString(kSection, u"Dir", DirectoryListBox1->Directory()));
-    CheckBox1->setChecked(ini.ReadBool(kSection, u"HidePass1", CheckBox1->isChecked()));
-    CheckBox2->setChecked(ini.ReadBool(kSection, u"Remember", CheckBox2->isChecked()));
+    DirectoryListBox1->SetDirectory(stored.dir);
+    CheckBox1->setChecked(stored.hide_pass1);
+    CheckBox2->setChecked(stored.remember);
     if (!CheckBox2->isChecked()) return;
-    const std::u16string stored = ini.ReadString(kSection, u"Password", ToU16(Edit4->text()));
-    Edit4->setText(ToQString(stored));
-    if (stored.empty()) return;
-    if (FileExists(stored)) {
-        // A plain path written by hand: the field keeps it, the hint shows the file's line as stored.
-        Edit4->setToolTip(ToQString(ReadKeyLine(stored)));
-    } else {
-        Edit4->setText(ToQString(Depassway(stored)));
-    }
+    const RestoredMasterField field = RestoreMasterField(stored.password.value_or(std::u16string()));
+    Edit4->setText(ToQString(field.text));
+    if (field.hint) Edit4->setToolTip(ToQString(*field.hint));
+}
+
+WindowSettings TForm1::CurrentSettings() const {
+    WindowSettings current;
+    current.left = x();
+    current.top = y();
+    current.width = OuterWidth();
+    current.height = OuterHeight();
+    current.window_state = ToU16(ComboBox5->currentText());
+    current.dir = DirectoryListBox1->Directory();
+    current.hide_pass1 = CheckBox1->isChecked();
+    current.remember = CheckBox2->isChecked();
+    current.password = ToU16(Edit4->text());
+    return current;
 }
 
 void TForm1::WriteParams() {
-    SettingsFile ini(SettingsPath());
-    ini.WriteInteger(kSection, u"left", x());
-    ini.WriteInteger(kSection, u"top", y());
-    ini.WriteInteger(kSection, u"width", OuterWidth());
-    ini.WriteInteger(kSection, u"height", OuterHeight());
-    ini.WriteString(kSection, u"WindowState", ToU16(ComboBox5->currentText()));
-    ini.WriteString(kSection, u"Dir", DirectoryListBox1->Directory());
-    ini.WriteBool(kSection, u"HidePass1", CheckBox1->isChecked());
-    ini.WriteBool(kSection, u"Remember", CheckBox2->isChecked());
+    SettingsFile ini = SettingsFile::Load(SettingsPath());
+    WindowSettings current = CurrentSettings();
+    current.password.reset();
     if (CheckBox2->isChecked()) {
-        const std::u16string field = ToU16(Edit4->text());
-        ini.WriteString(kSection, u"Password", field.empty() ? std::u16string() : Passway(field));
+        RememberedMasterField field = RememberMasterField(ToU16(Edit4->text()));
+        if (!field.unstorable.empty()) dialogs_.Information(this, ToQString(NotRememberedMessage(field.unstorable)));
+        current.password = std::move(field.stored);  // nothing: the earlier stored value stays
     }
+    for (const std::u16string& key : WriteWindowSettings(ini, current))
+        dialogs_.Information(this, ToQString(SkippedSettingMessage(key)));
+    ini.Save();
 }
 
 }  // namespace sorvane

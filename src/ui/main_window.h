@@ -24,6 +24,8 @@ class FolderLabel;
 class MouseUpCheckBox;
 class RangeSpinBox;
 struct ResolvedMasterKey;
+struct WindowSettings;
+enum class CodePagePassage;
 
 // The one window. Every control carries its name as object name; every command is a handler here.
 class TForm1 final : public QWidget {
@@ -81,11 +83,16 @@ private:
     void Guard(const std::function<void()>& handler);
     std::u16string ProgramDir() const;
     std::u16string SettingsPath() const;
+    // The settings as the controls hold them now (the defaults of every value read at start).
+    WindowSettings CurrentSettings() const;
     // Keeps the master key that a resolution read from a master key file as the master field's hint.
     // Gives false, after telling the user, when that master key is empty.
     bool AcceptMasterKey(const ResolvedMasterKey& master);
     // Whether the key box and the confirmation box agree; tells the user when they do not.
     bool KeysConfirmed();
+    // Stores the key box's text into the file under the master field, after the master key's hint
+    // is set. Gives false, after telling the user, when the key would not come back unchanged.
+    bool StoreKeyBox(const std::u16string& file, CodePagePassage passage);
     // Puts the text into the key box and the confirmation box.
     void SetKeyBoxes(const QString& text);
     // The file list's selected file; nothing, after telling the user, when no file is selected.

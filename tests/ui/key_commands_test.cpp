@@ -125,15 +125,53 @@ private slots:
                  ToQString(sorvane::ReadKeyLine(ToU16(fixture.DataPath(QStringLiteral("keys/a.key"))))));
     }
 
-    void plainKeysAreStoredAsTypedAndLoseCharactersWithoutACode() {
+    void plainKeysAreStoredAsTyped() {
         WindowFixture fixture;
         TForm1& window = StartIn(fixture);
         SelectFile(window, QStringLiteral("a.key"));
-        SetKeys(window, QStringLiteral("Пароль 漢"), QStringLiteral("Пароль 漢"));
+        SetKeys(window, QStringLiteral("Пароль №1 €"), QStringLiteral("Пароль №1 €"));
         QTest::mouseClick(window.Button2, Qt::LeftButton);
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC ?\r\n"));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC \xB9" "1 \x88\r\n"));
         QTest::mouseClick(window.Button1, Qt::LeftButton);
-        QCOMPARE(window.Edit1->text(), QStringLiteral("Пароль ?"));
+        QCOMPARE(window.Edit1->text(), QStringLiteral("Пароль №1 €"));
+    }
+
+    // A key that would not come back as typed is refused by write and create, after their own checks,
+    // and nothing is written or copied.
+    void keysThatWouldNotComeBackUnchangedAreRefused_data() {
+        QTest::addColumn<QString>("master");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("message");
+        const QString plain = QStringLiteral(" нельзя сохранить без изменений в файле без мастер-ключа");
+        const QString encoded = QStringLiteral(" нельзя сохранить без изменений под мастер-ключом");
+        QTest::newRow("plain, no Windows-1251 byte")
+            << QString() << QStringLiteral("ключ 漢字 😀 漢") << QStringLiteral("Пароль не записан: символы «漢», «字», «😀»") + plain;
+        QTest::newRow("plain, a line break")
+            << QString() << QStringLiteral("one\ntwo") << QStringLiteral("Пароль не записан: символ U+000A") + plain;
+        QTest::newRow("encoded, outside the table")
+            << QStringLiteral("мастер") << QStringLiteral("it's €") << QStringLiteral("Пароль не записан: символы «'», «€»") + encoded;
+        QTest::newRow("encoded, the end-of-file byte")
+            << QStringLiteral("мастер") << QStringLiteral("a\x1a") << QStringLiteral("Пароль не записан: символ U+001A") + encoded;
+    }
+    void keysThatWouldNotComeBackUnchangedAreRefused() {
+        QFETCH(QString, master);
+        QFETCH(QString, key);
+        QFETCH(QString, message);
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        window.Edit4->setText(master);
+        SelectFile(window, QStringLiteral("a.key"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        SetKeys(window, key, key + QLatin1Char('x'));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);  // the confirmation is tested first
+        SetKeys(window, key, key);
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        window.Edit3->setText(QStringLiteral("new.key"));
+        QTest::mouseClick(window.Button6, Qt::LeftButton);
+        QCOMPARE(fixture.dialogs().informations, (QStringList{kKeysDiffer, message, message}));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QVERIFY(!QFile::exists(fixture.DataPath(QStringLiteral("keys/new.key"))));
+        QCOMPARE(Clipboard(), QStringLiteral("before"));
     }
 
     void theMasterKeyFileFlow() {

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "cipher/builtin_chain.h"
+#include "text/unicode.h"
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
 #include "ui/panel/directory_list_box.h"
@@ -143,6 +144,64 @@ private slots:
         fixture.Close();
         QVERIFY(fixture.ReadSettings().endsWith("Remember=1\nPassword=\n"));
         QVERIFY(fixture.Start().Edit4->text().isEmpty());
+    }
+
+    // A path that Passway and Depassway would not give back would name no file after the next start.
+    void aMasterFilePathThatWouldNotComeBackIsNotRemembered() {
+        WindowFixture fixture;
+        const QString master_file = fixture.DataPath(QStringLiteral("it's master.key"));
+        WriteFile(master_file, "line\r\n");
+        TForm1& first = fixture.Start();
+        first.CheckBox2->setChecked(true);
+        first.Edit4->setText(QStringLiteral("earlier"));
+        fixture.Close();
+        fixture.Start().Edit4->setText(master_file);
+        fixture.Close();
+        QCOMPARE(fixture.dialogs().informations.size(), 1);
+        QVERIFY(fixture.dialogs().informations.front().contains(QStringLiteral("«'»")));
+        QVERIFY(fixture.ReadSettings().contains("Remember=1\n"));
+        // The earlier value stays; a typed master key with the same characters is remembered as before.
+        TForm1& again = fixture.Start();
+        QCOMPARE(again.Edit4->text(), QStringLiteral("earlier"));
+        again.Edit4->setText(QStringLiteral("it's typed"));
+        fixture.Close();
+        QCOMPARE(fixture.dialogs().informations.size(), 1);
+        QCOMPARE(fixture.Start().Edit4->text(), QStringLiteral("itяs typed"));
+    }
+
+    void aValueThatCannotBeWrittenIsSkippedAndTheOthersAreSaved() {
+        WindowFixture fixture;
+        QDir().mkpath(fixture.DataPath(QStringLiteral("line\nbreak")));
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(fixture.DataPath(QStringLiteral("line\nbreak"))));
+        window.move(33, 44);
+        fixture.Close();
+        QCOMPARE(fixture.dialogs().informations,
+                 QStringList{QStringLiteral("Параметр \"Dir\" не сохранен: его значение содержит перевод строки")});
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        const QByteArray saved = fixture.ReadSettings();
+        QVERIFY(saved.contains("left=33\ntop=44\n"));
+        QVERIFY(saved.contains("Remember=0\n"));
+        QVERIFY(!saved.contains("Dir="));
+    }
+
+    // One Windows-1251 comment must not garble the UTF-8 values next to it, nor the master key.
+    void aHandWrittenLineInAnotherEncodingKeepsTheOthers() {
+        WindowFixture fixture;
+        const QByteArray stored = QByteArray::fromStdString(sorvane::Utf16ToUtf8(sorvane::Passway(u"ключ")));
+        fixture.WriteSettings("; \xEC\xEE\xE9\n[FORM1]\nWindowState=Сжать окно\nRemember=1\nPassword=\"" + stored + "\"\n");
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Сжать окно"));
+        QCOMPARE(window.Edit4->text(), QStringLiteral("ключ"));
+    }
+
+    void aSettingsFileTooLargeIsToldAndGivesTheDefaults() {
+        WindowFixture fixture;
+        fixture.WriteSettings("[FORM1]\nleft=50\n" + QByteArray(2 * 1024 * 1024, 'x'));
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.pos(), QPoint(0, 0));
+        QCOMPARE(fixture.dialogs().informations.size(), 1);
+        QVERIFY(fixture.dialogs().informations.front().contains(QStringLiteral("sorvane.ini")));
     }
 };
 
