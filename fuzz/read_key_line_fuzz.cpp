@@ -1,4 +1,6 @@
-// ReadKeyLine over arbitrary file contents: the line up to the first CR, LF or 0x1A, decoded.
+// ReadKeyLine over arbitrary file contents: the line up to the first CR, LF or 0x1A, decoded. The file
+// lives in memory (memfd), so that nothing is left in /tmp.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -11,24 +13,21 @@
 
 namespace {
 
-const std::string& FilePath() {
-    static const std::string path = [] {
-        std::string pattern = "/tmp/sorvane-fuzz-XXXXXX";
-        const int fd = ::mkstemp(pattern.data());
-        ::close(fd);
-        return pattern;
-    }();
-    return path;
+int MemoryFile() {
+    static const int fd = ::memfd_create("sorvane-fuzz-key", MFD_CLOEXEC);
+    if (fd < 0) std::abort();
+    return fd;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string content(reinterpret_cast<const char*>(data), size);
-    FILE* file = std::fopen(FilePath().c_str(), "wb");
-    std::fwrite(content.data(), 1, content.size(), file);
-    std::fclose(file);
-    const std::u16string line = sorvane::ReadKeyLine(sorvane::Utf8ToUtf16(FilePath()));
+    const int fd = MemoryFile();
+    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, content.data(), content.size(), 0) != static_cast<ssize_t>(content.size()))
+        std::abort();
+    static const std::u16string path = sorvane::Utf8ToUtf16("/proc/self/fd/" + std::to_string(fd));
+    const std::u16string line = sorvane::ReadKeyLine(path);
     const std::string expected = content.substr(0, content.find_first_of(std::string("\r\n\x1a", 3)));
     if (line != sorvane::DecodeWindows1251(expected)) std::abort();
     return 0;

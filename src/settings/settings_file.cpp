@@ -22,8 +22,11 @@ SettingsFile SettingsFile::Load(std::u16string path) {
         bytes.clear();  // a missing or unreadable file reads as an empty one, as the defaults require
     }
     if (damaged) return SettingsFile(std::move(path), IniDocument(), true);
-    IniDocument document = IniDocument::Parse(DecodeSettingsText(bytes));
-    return SettingsFile(std::move(path), std::move(document), false);
+    return Parse(std::move(path), bytes);
+}
+
+SettingsFile SettingsFile::Parse(std::u16string path, std::string_view bytes) {
+    return SettingsFile(std::move(path), IniDocument::Parse(DecodeSettingsText(bytes)), false);
 }
 
 int SettingsFile::ReadInteger(std::u16string_view section, std::u16string_view key, int default_value) const {
@@ -58,11 +61,13 @@ bool SettingsFile::WriteString(std::u16string_view section, std::u16string_view 
 
 void SettingsFile::Save() const {
     try {
-        AtomicWriteFile(path_, Utf16ToUtf8(document_.Serialize()));
+        AtomicWriteFile(path_, Bytes());
     } catch (const IoError& error) {
         throw IoError(path_, "Unable to write to " + Utf16ToUtf8(path_) + " (" + error.what() + ")");
     }
 }
+
+std::string SettingsFile::Bytes() const { return Utf16ToUtf8(document_.Serialize()); }
 
 std::u16string DamagedSettingsMessage(std::u16string_view path) {
     return u"Файл настроек \"" + std::u16string(path) +

@@ -17,6 +17,8 @@ class SettingsFile {
 public:
     // Reads the file. A missing or unreadable one reads as empty; a damaged one too (see damaged()).
     static SettingsFile Load(std::u16string path);
+    // The file's content as given, for a file read some other way.
+    static SettingsFile Parse(std::u16string path, std::string_view bytes);
 
     // Whether the file was too large to be a settings file and was not read.
     bool damaged() const { return damaged_; }
@@ -37,6 +39,8 @@ public:
     // Replaces the file atomically with every value set (owner-only when new).
     // Throws IoError "Unable to write to <path> (<reason>)".
     void Save() const;
+    // What Save writes.
+    std::string Bytes() const;
 
 private:
     SettingsFile(std::u16string path, IniDocument document, bool damaged)

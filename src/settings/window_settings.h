@@ -19,6 +19,8 @@ struct WindowSettings {
     bool hide_pass1 = false;                  // "HidePass1"
     bool remember = false;                    // "Remember"
     std::optional<std::u16string> password;   // "Password", the master field as stored; written only when set
+
+    bool operator==(const WindowSettings&) const = default;
 };
 
 // The values of the file; a missing key or an unreadable number keeps the value of defaults.
