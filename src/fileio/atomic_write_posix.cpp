@@ -25,6 +25,7 @@ constexpr int kMaxLinkDepth = 40;
 constexpr std::size_t kMaxDerivedNameLength = 200;
 constexpr std::size_t kRandomLength = 10;
 constexpr int kMaxNameAttempts = 100;
+constexpr int kMaxRenameAttempts = 3;
 
 std::string::size_type NameStart(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -116,8 +117,9 @@ public:
             if (existing.st_nlink > 1) return UpdateInPlace(bytes);
         }
         RemoveLeftovers();
-        // A concurrent writer's clean-up may take our temporary file in the moment before we lock it:
-        // then the rename finds nothing, and we write once more.
+        // A concurrent writer's clean-up may take our temporary file in the moment between its creation
+        // and our lock: then the rename finds nothing, and we write once more. The lock is held until
+        // the rename is done.
         for (int attempt = 0;; ++attempt) {
             FileDescriptor temporary = CreateTemporary();
             if (!temporary.valid()) {
@@ -128,17 +130,11 @@ public:
                 Discard(temporary);
                 throw Fail(error);
             }
-            const int closed = ::close(temporary.release());
-            if (closed != 0) {
-                const int error = errno;
-                ::unlinkat(folder_.get(), temporary_name_.c_str(), 0);
-                throw Fail(error);
-            }
             if (CurrentWriteSyscalls().renameat(folder_.get(), temporary_name_.c_str(), folder_.get(), name_.c_str()) == 0)
-                break;
+                break;  // flushed before: closing can lose nothing now
             const int error = errno;
-            ::unlinkat(folder_.get(), temporary_name_.c_str(), 0);
-            if (error != ENOENT || attempt > 0) throw Fail(error);
+            Discard(temporary);
+            if (error != ENOENT || attempt >= kMaxRenameAttempts) throw Fail(error);
         }
         ::fsync(folder_.get());  // the rename is done; a folder that cannot be flushed only loses durability
     }
