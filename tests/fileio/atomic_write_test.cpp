@@ -15,7 +15,6 @@
 
 #include "fileio/io_error.h"
 #include "fileio/syscalls.h"
-#include "keystore/key_file.h"
 #include "support/temp_dir.h"
 
 namespace sorvane {
@@ -64,7 +63,7 @@ TEST(AtomicWrite, AFailedWriteKeepsTheOldContentAndLeavesNoTemporaryFile) {
         {
             ScopedWriteSyscalls scope(c.calls);
             try {
-                WriteKeyLine(dir.U16("k.key"), u"a much longer new key");
+                AtomicWriteFile(dir.U16("k.key"), "a much longer new key\r\n");
                 ADD_FAILURE() << c.what << ": no error";
             } catch (const IoError& error) {
                 EXPECT_NE(std::string(error.what()).find("k.key"), std::string::npos) << c.what;
@@ -89,7 +88,7 @@ TEST(AtomicWrite, RemovesOnlyItsOwnDeadLeftoversAndNeverWritesIntoAPlantedName) 
     fs::create_symlink(dir / "elsewhere", dir / (prefix + "link000001"));
     WriteBytes(dir / (prefix + "tooshort"), "another pattern");
 
-    WriteKeyLine(dir.U16("k.key"), u"key");
+    AtomicWriteFile(dir.U16("k.key"), "key\r\n");
 
     EXPECT_EQ(ReadBytes(dir / "k.key"), "key\r\n");
     EXPECT_FALSE(fs::exists(dir / (prefix + "dead000001")));
@@ -128,7 +127,7 @@ TEST(AtomicWrite, RefusesWhatIsNotARegularFileAndLeavesItAsItIs) {
     ASSERT_TRUE(socket.bound());
     for (const char* name : {"fifo.key", "link-to-fifo.key", "null.key", "s.key"}) {
         try {
-            WriteKeyLine(dir.U16(name), u"secret");
+            AtomicWriteFile(dir.U16(name), "secret\r\n");
             ADD_FAILURE() << name << ": written";
         } catch (const IoError& error) {
             EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
@@ -148,7 +147,7 @@ TEST(AtomicWrite, AFileWithSeveralLinksIsUpdatedInPlace) {
     struct stat before {};
     ASSERT_EQ(::stat((dir / "k.key").c_str(), &before), 0);
 
-    WriteKeyLine(dir.U16("k.key"), u"new");
+    AtomicWriteFile(dir.U16("k.key"), "new\r\n");
 
     struct stat after {};
     ASSERT_EQ(::stat((dir / "k.key").c_str(), &after), 0);
@@ -167,7 +166,7 @@ TEST(AtomicWrite, AReplacedFileKeepsItsModeAndExtendedAttributes) {
     if (::setxattr((dir / "k.key").c_str(), "user.sorvane-test", label, sizeof label, 0) != 0)
         GTEST_SKIP() << "no user extended attributes here: " << std::strerror(errno);
 
-    WriteKeyLine(dir.U16("k.key"), u"new");
+    AtomicWriteFile(dir.U16("k.key"), "new\r\n");
 
     struct stat info {};
     ASSERT_EQ(::stat((dir / "k.key").c_str(), &info), 0);
