@@ -38,6 +38,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormClose() {
+    clipboard_guard_.ClearIfStillOurs();
     ReleaseFontFile(pass_font_id_);
     pass_font_id_ = -1;
     ReleaseFontFile(tahoma_font_id_);
@@ -47,6 +48,7 @@ void TForm1::FormClose() {
 
 void TForm1::ReadParams() {
     const SettingsFile ini(SettingsPath());
+    clipboard_guard_.SetDelay(ini.ReadInteger(kSection, u"ClearClipboard", 0));  // first: a later failure keeps it
     move(ini.ReadInteger(kSection, u"left", x()), y());
     move(x(), ini.ReadInteger(kSection, u"top", y()));
     SetOuterWidth(ini.ReadInteger(kSection, u"width", OuterWidth()));
