@@ -74,12 +74,17 @@ void SecretLineEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void SecretLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    // The menu's own copy and cut would go around the secret mark.
+    // The menu's own copy and cut would go around the secret mark. Qt 6.4 names neither action;
+    // their captions are Qt's own translated texts followed by the shortcut.
+    const QString copy = QLineEdit::tr("&Copy");
+    const QString cut = QLineEdit::tr("Cu&t");
     for (QAction* action : menu->actions()) {
-        const bool copy = action->objectName() == QLatin1String("edit-copy");
-        if (!copy && action->objectName() != QLatin1String("edit-cut")) continue;
+        const QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
+        if (caption != copy && caption != cut) continue;
         action->disconnect(this);
-        connect(action, &QAction::triggered, this, [this, copy] { copy ? CopySelection() : CutSelection(); });
+        connect(action, &QAction::triggered, this, [this, cutting = caption == cut] {
+            cutting ? CutSelection() : CopySelection();
+        });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
