@@ -48,7 +48,8 @@ void TForm1::FormClose() {
 
 void TForm1::ReadParams() {
     const SettingsFile ini(SettingsPath());
-    clipboard_guard_.SetDelay(ini.ReadInteger(kSection, u"ClearClipboard", 0));  // first: a later failure keeps it
+    // Read first, so that a stored folder that has gone does not lose it.
+    clipboard_guard_.SetDelay(ini.ReadInteger(kSection, u"ClearClipboard", 0));
     move(ini.ReadInteger(kSection, u"left", x()), y());
     move(x(), ini.ReadInteger(kSection, u"top", y()));
     SetOuterWidth(ini.ReadInteger(kSection, u"width", OuterWidth()));

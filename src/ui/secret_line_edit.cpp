@@ -50,7 +50,8 @@ void SecretLineEdit::keyPressEvent(QKeyEvent* event) {
         CopySelection();
     } else if (event->matches(QKeySequence::Cut)) {
         CutSelection();
-    } else if (event->matches(QKeySequence::DeleteEndOfLine) || event->matches(QKeySequence::DeleteCompleteLine)) {
+    } else if (event->matches(QKeySequence::DeleteEndOfLine) ||
+               event->matches(QKeySequence::DeleteCompleteLine)) {
         // These cut the rest of the line or the whole line.
         if (!isReadOnly()) {
             if (event->matches(QKeySequence::DeleteEndOfLine))

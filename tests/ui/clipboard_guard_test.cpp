@@ -151,7 +151,8 @@ private slots:
 
     void aStartUpThatFailsLaterKeepsTheSetting() {
         WindowFixture fixture;
-        fixture.WriteSettings("[FORM1]\nClearClipboard=30\nDir=" + fixture.DataPath(QStringLiteral("gone")).toUtf8() + "\n");
+        const QByteArray gone = fixture.DataPath(QStringLiteral("gone")).toUtf8();
+        fixture.WriteSettings("[FORM1]\nClearClipboard=30\nDir=" + gone + "\n");
         TForm1& window = fixture.Start();
         QCOMPARE(fixture.dialogs().errors.size(), 1);
         window.Edit1->selectAll();

@@ -68,7 +68,8 @@ private slots:
             for (const auto& command : commands)
                 for (const QKeySequence& binding : QKeySequence::keyBindings(command.command))
                     QTest::addRow("%s %s", box, qPrintable(binding.toString()))
-                        << QString::fromLatin1(box) << binding[0] << command.copying << command.copied << command.left;
+                        << QString::fromLatin1(box) << binding[0] << command.copying << command.copied
+                        << command.left;
     }
     void everyCopyingKeyMarksTheCopyAsASecret() {
         QFETCH(QString, box);
@@ -119,7 +120,8 @@ private slots:
     void selectingLeavesThePrimarySelectionAlone_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("secret");
-        for (const char* box : {"Edit1", "Edit2", "Edit4"}) QTest::addRow("%s", box) << QString::fromLatin1(box) << true;
+        for (const char* box : {"Edit1", "Edit2", "Edit4"})
+            QTest::addRow("%s", box) << QString::fromLatin1(box) << true;
         QTest::addRow("Edit3, an ordinary box") << QStringLiteral("Edit3") << false;
     }
     void selectingLeavesThePrimarySelectionAlone() {
@@ -152,7 +154,7 @@ private slots:
             if (secret)
                 QCOMPARE(Clipboard()->text(QClipboard::Selection), QStringLiteral("before"));
             else
-                QCOMPARE(Clipboard()->text(QClipboard::Selection), edit->selectedText());  // what the test guards against
+                QCOMPARE(Clipboard()->text(QClipboard::Selection), edit->selectedText());  // the leak itself
         }
         // With nothing there before, the primary selection stays empty.
         Clipboard()->clear(QClipboard::Selection);
