@@ -2,10 +2,20 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <system_error>
+
+#include "hardening/process_hardening.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
+    try {
+        sorvane::HardenProcess();
+    } catch (const std::system_error& error) {
+        // The program still works; the user should know that a crash could leave the keys in a core file.
+        std::fprintf(stderr, "sorvane: core dumps stay possible (%s)\n", error.what());
+    }
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     sorvane::QtDialogs dialogs;

@@ -18,6 +18,7 @@ WindowSettings ReadWindowSettings(const SettingsFile& file, const WindowSettings
     read.hide_pass1 = file.ReadBool(kSection, u"HidePass1", defaults.hide_pass1);
     read.remember = file.ReadBool(kSection, u"Remember", defaults.remember);
     read.password = file.ReadString(kSection, u"Password", defaults.password.value_or(std::u16string()));
+    read.clear_clipboard = file.ReadInteger(kSection, u"ClearClipboard", defaults.clear_clipboard);
     return read;
 }
 
@@ -35,6 +36,7 @@ std::vector<std::u16string> WriteWindowSettings(SettingsFile& file, const Window
     file.WriteBool(kSection, u"HidePass1", settings.hide_pass1);
     file.WriteBool(kSection, u"Remember", settings.remember);
     if (settings.password) text(u"Password", *settings.password);
+    // "ClearClipboard" is the user's to write: a file without it stays without it.
     return skipped;
 }
 

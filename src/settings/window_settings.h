@@ -19,6 +19,7 @@ struct WindowSettings {
     bool hide_pass1 = false;                  // "HidePass1"
     bool remember = false;                    // "Remember"
     std::optional<std::u16string> password;   // "Password", the master field as stored; written only when set
+    int clear_clipboard = 0;                  // "ClearClipboard", seconds (0: never); read, never written
 
     bool operator==(const WindowSettings&) const = default;
 };

@@ -3,21 +3,33 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 
 namespace sorvane {
 namespace {
 
-void SetClipboard(const QString& text, bool secret) {
+// The content last put there as a secret; the clipboard deletes it when anything replaces it.
+QPointer<QMimeData> last_secret;
+
+QMimeData* TextData(const QString& text) {
     auto* data = new QMimeData;
     data->setText(text);
-    if (secret) data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
-    QGuiApplication::clipboard()->setMimeData(data);
+    return data;
 }
 
 }  // namespace
 
-void SetClipboardText(const QString& text) { SetClipboard(text, false); }
+void SetClipboardText(const QString& text) { QGuiApplication::clipboard()->setMimeData(TextData(text)); }
 
-void SetClipboardSecret(const QString& text) { SetClipboard(text, true); }
+void SetClipboardSecret(const QString& text) {
+    QMimeData* data = TextData(text);
+    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+    last_secret = data;  // before it goes out: the clipboard tells its watchers at once
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool ClipboardHoldsOurSecret() {
+    return last_secret && QGuiApplication::clipboard()->mimeData() == last_secret.data();
+}
 
 }  // namespace sorvane

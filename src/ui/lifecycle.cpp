@@ -36,6 +36,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormClose() {
+    clipboard_guard_.ClearIfStillOurs();
     ReleaseFontFile(pass_font_id_);
     pass_font_id_ = -1;
     ReleaseFontFile(tahoma_font_id_);
@@ -47,6 +48,8 @@ void TForm1::ReadParams() {
     const SettingsFile ini = SettingsFile::Load(SettingsPath());
     if (ini.damaged()) dialogs_.Information(this, ToQString(DamagedSettingsMessage(ini.path())));
     const WindowSettings stored = ReadWindowSettings(ini, CurrentSettings());
+    // First, so that a stored folder that has gone does not lose it.
+    clipboard_guard_.SetDelay(stored.clear_clipboard);
     move(stored.left, stored.top);
     SetOuterWidth(stored.width);
     SetOuterHeight(stored.height);

@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
 #include "ui/range_spin_box.h"
+#include "ui/secret_line_edit.h"
 #include "ui/panel/directory_list_box.h"
 #include "ui/panel/drive_combo_box.h"
 #include "ui/panel/file_list_box.h"
@@ -92,8 +93,8 @@ void TForm1::CreateControls() {
     Label5 = Place(new QLabel(QStringLiteral("Если строка пустая, то ключи не (де)шифруются"), this), "Label5", 0, 0,
                    253, 13);
     Button1 = Place(Button(this, QStringLiteral("Скопировать ключ из файла в буфер обмена")), "Button1", 2, 95, 249, 30);
-    Edit1 = Place(new QLineEdit(QStringLiteral("123"), this), "Edit1", 2, 209, 249, 21);
-    Edit2 = Place(new QLineEdit(QStringLiteral("123"), this), "Edit2", 2, 247, 249, 21);
+    Edit1 = Place(new SecretLineEdit(QStringLiteral("123"), this), "Edit1", 2, 209, 249, 21);
+    Edit2 = Place(new SecretLineEdit(QStringLiteral("123"), this), "Edit2", 2, 247, 249, 21);
     Button2 = Place(Button(this, QStringLiteral("Записать введенный ключ в текущий файл")), "Button2", 1, 271, 249, 26);
     RadioButton1 = Place(new QRadioButton(QStringLiteral("Скрыть пароль"), this), "RadioButton1", 2, 155, 113, 17);
     RadioButton1->setChecked(true);
@@ -130,7 +131,7 @@ void TForm1::CreateControls() {
 
     GroupBox1 = Place(new QGroupBox(QStringLiteral("Пустая строка\\Пароль\\Путь к файлу"), this), "GroupBox1", 2, 19,
                       249, 41);
-    Edit4 = Place(new QLineEdit(GroupBox1), "Edit4", 16, 15, 209, 21);
+    Edit4 = Place(new SecretLineEdit(GroupBox1), "Edit4", 16, 15, 209, 21);
     Button9 = Place(Button(GroupBox1, QStringLiteral("..."), QStringLiteral("Выбрать файл ключ")), "Button9", 225, 24,
                     22, 17);
     CheckBox1 = Place(new MouseUpCheckBox(QStringLiteral("CheckBox1"), GroupBox1), "CheckBox1", 2, 10, 14, 17);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/clipboard_guard.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -102,6 +104,7 @@ private:
     std::optional<std::u16string> program_directory_;
     int pass_font_id_ = -1;
     int tahoma_font_id_ = -1;
+    ClipboardGuard clipboard_guard_{this};
 
 public:
     // The controls, in creation order.
