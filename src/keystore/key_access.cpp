@@ -20,21 +20,19 @@ LoadedKey LoadKey(std::u16string_view key_file, std::u16string_view master_field
     return {std::move(master), std::move(key)};
 }
 
-ResolvedMasterKey StoreKey(std::u16string_view key_file, std::u16string_view key, std::u16string_view master_field,
-                           CodePagePassage passage) {
-    ResolvedMasterKey master = ResolveMasterKey(master_field);
+void StoreKey(std::u16string_view key_file, std::u16string_view key, const ResolvedMasterKey& master,
+              CodePagePassage passage) {
     switch (master.mode) {
         case MasterKeyMode::kNone:
             WriteKeyLine(key_file, key);
-            break;
+            return;
         case MasterKeyMode::kEmptyFromFile:
-            break;
+            return;
         case MasterKeyMode::kTyped:
         case MasterKeyMode::kFile:
             WriteKeyLine(key_file, EncodeKey(key, master.key, passage));
-            break;
+            return;
     }
-    return master;
 }
 
 }  // namespace sorvane

@@ -17,10 +17,10 @@ struct LoadedKey {
 // mode) the master key file. Throws IoError when either cannot be read.
 LoadedKey LoadKey(std::u16string_view key_file, std::u16string_view master_field, CodePagePassage passage);
 
-// Stores a key into a key file under the master field: plain with no master key, encoded otherwise.
-// The master key is resolved before the file is touched, so an unreadable master key file leaves it
-// as it was; an empty master key writes nothing. Throws IoError.
-ResolvedMasterKey StoreKey(std::u16string_view key_file, std::u16string_view key, std::u16string_view master_field,
-                           CodePagePassage passage);
+// Stores a key into a key file under a master key resolved beforehand (ResolveMasterKey), so that
+// the caller can keep what the resolution gave before the write, which may fail: plain with no
+// master key, encoded otherwise; an empty master key writes nothing. Throws IoError.
+void StoreKey(std::u16string_view key_file, std::u16string_view key, const ResolvedMasterKey& master,
+              CodePagePassage passage);
 
 }  // namespace sorvane

@@ -8,6 +8,7 @@
 #include "folders/path_names.h"
 #include "keystore/key_access.h"
 #include "keystore/key_file.h"
+#include "keystore/master_key.h"
 #include "ui/clipboard.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -63,9 +64,10 @@ void TForm1::Button2Click() {
     const auto selected = SelectedFile();
     if (!selected) return;
     if (!KeysConfirmed()) return;
-    const ResolvedMasterKey master =
-        StoreKey(*selected, ToU16(Edit1->text()), ToU16(Edit4->text()), CodePagePassage::AfterStepsOneToSix);
+    // The hint is kept before the write, which may fail.
+    const ResolvedMasterKey master = ResolveMasterKey(ToU16(Edit4->text()));
     if (!AcceptMasterKey(master)) return;
+    StoreKey(*selected, ToU16(Edit1->text()), master, CodePagePassage::AfterStepsOneToSix);
     SetClipboardSecret(Edit1->text());
     dialogs_.Information(this, QStringLiteral("Пароль записан в файл ") + ToQString(ExtractFileName(*selected)) + kCopied);
 }
@@ -79,9 +81,9 @@ void TForm1::Button6Click() {
                 return;
             }
             if (!KeysConfirmed()) return;
-            const ResolvedMasterKey master =
-                StoreKey(target, ToU16(Edit1->text()), ToU16(Edit4->text()), CodePagePassage::None);
+            const ResolvedMasterKey master = ResolveMasterKey(ToU16(Edit4->text()));
             if (!AcceptMasterKey(master)) return;
+            StoreKey(target, ToU16(Edit1->text()), master, CodePagePassage::None);
             SetClipboardSecret(Edit1->text());
             dialogs_.Information(this, QStringLiteral("Пароль записан в новый файл ") + Edit3->text() + kCopied);
             FileListBox1->Update();

@@ -56,7 +56,7 @@ void TForm1::ReadParams() {
         const QSignalBlocker quiet(ComboBox5);
         ComboBox5->setEditText(ToQString(ini.ReadString(kSection, u"WindowState", ToU16(ComboBox5->currentText()))));
     }
-    DirectoryListBox1->SetDirectory(ini.ReadString(kSection, u"Dir", DirectoryListBox1->Directory()));
+    DirectoryListBox1->SetDirectoryOrFallback(ini.ReadString(kSection, u"Dir", DirectoryListBox1->Directory()));
     CheckBox1->setChecked(ini.ReadBool(kSection, u"HidePass1", CheckBox1->isChecked()));
     CheckBox2->setChecked(ini.ReadBool(kSection, u"Remember", CheckBox2->isChecked()));
     if (!CheckBox2->isChecked()) return;

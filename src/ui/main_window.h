@@ -88,6 +88,9 @@ private:
     bool KeysConfirmed();
     // Puts the text into the key box and the confirmation box.
     void SetKeyBoxes(const QString& text);
+    // Whether the open folder may be deleted (or renamed); tells the user why not: the root, the home
+    // folder and the volume roots stay.
+    bool FolderMayGo(const std::u16string& folder, bool deleting);
     // The file list's selected file; nothing, after telling the user, when no file is selected.
     std::optional<std::u16string> SelectedFile();
 

@@ -1,0 +1,25 @@
+#include "ui/wheel_guard.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace sorvane {
+namespace {
+
+class UnfocusedWheelFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel) return false;
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        return widget != nullptr && !widget->hasFocus();  // swallowed: the window does not scroll either
+    }
+};
+
+}  // namespace
+
+void IgnoreWheelUnlessFocused(QWidget* widget) { widget->installEventFilter(new UnfocusedWheelFilter(widget)); }
+
+}  // namespace sorvane
