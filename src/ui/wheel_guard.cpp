@@ -20,6 +20,10 @@ protected:
 
 }  // namespace
 
-void IgnoreWheelUnlessFocused(QWidget* widget) { widget->installEventFilter(new UnfocusedWheelFilter(widget)); }
+void IgnoreWheelUnlessFocused(QWidget* widget) {
+    // Combo and spin boxes take the focus from a wheel by default, before any filter sees the wheel.
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->installEventFilter(new UnfocusedWheelFilter(widget));
+}
 
 }  // namespace sorvane

@@ -154,6 +154,13 @@ private slots:
         WindowFixture fixture;
         TForm1& window = fixture.Start();
         const auto turn = [](QWidget* widget) {
+            // As the platform's wheel delivers it: a box that takes the focus by wheel gets it first.
+            for (QWidget* w = widget; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+                if ((w->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus) {
+                    w->setFocus(Qt::MouseFocusReason);
+                    break;
+                }
+            }
             QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
                               Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(widget, &wheel);
