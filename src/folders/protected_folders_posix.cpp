@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "folders/home_directory.h"
 #include "folders/path_names.h"
@@ -30,31 +30,32 @@ std::u16string WithoutTrailingSeparators(std::u16string_view path) {
     return std::u16string(path);
 }
 
-// The same folder by text or, when both can be looked up, as a file system object.
-bool SameFolder(const std::u16string& folder, const std::optional<FolderIdentity>& identity,
-                std::u16string_view other) {
-    if (other.empty()) return false;
-    if (folder == WithoutTrailingSeparators(other)) return true;
-    return identity && identity == IdentityOf(Utf16ToUtf8(other));
-}
+struct ProtectedPlace {
+    std::u16string path;
+    FolderProtection why;
+};
 
 }  // namespace
 
 FolderProtection ProtectionOf(std::u16string_view folder_path, const std::vector<std::u16string>& mount_points) {
     const std::u16string folder = WithoutTrailingSeparators(folder_path);
+    if (IsRootFolder(folder)) return FolderProtection::kRoot;
+    std::vector<ProtectedPlace> places = {{u"/", FolderProtection::kRoot}, {HomeDirectory(), FolderProtection::kHome}};
+    for (const std::u16string& mount_point : mount_points) places.push_back({mount_point, FolderProtection::kMountPoint});
+    std::erase_if(places, [](const ProtectedPlace& place) { return place.path.empty(); });
+    // By text first: a link standing in such a place is kept too.
+    for (const ProtectedPlace& place : places)
+        if (folder == WithoutTrailingSeparators(place.path)) return place.why;
     const std::string native = Utf16ToUtf8(folder);
     struct stat link_info {};
-    const bool is_link = ::lstat(native.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode);
-    if (IsRootFolder(folder)) return FolderProtection::kRoot;
-    if (is_link) return FolderProtection::kNone;
+    if (::lstat(native.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) return FolderProtection::kNone;
+    // Then as file system objects: the same folder reached through a link above it.
     const std::optional<FolderIdentity> identity = IdentityOf(native);
-    if (SameFolder(folder, identity, u"/")) return FolderProtection::kRoot;
-    if (SameFolder(folder, identity, HomeDirectory())) return FolderProtection::kHome;
-    if (std::any_of(mount_points.begin(), mount_points.end(),
-                    [&](const std::u16string& mount_point) { return SameFolder(folder, identity, mount_point); }))
-        return FolderProtection::kMountPoint;
+    if (!identity) return FolderProtection::kNone;
+    for (const ProtectedPlace& place : places)
+        if (identity == IdentityOf(Utf16ToUtf8(place.path))) return place.why;
     const std::optional<FolderIdentity> parent = IdentityOf(native + "/..");
-    if (identity && parent && identity->device != parent->device) return FolderProtection::kMountPoint;
+    if (parent && identity->device != parent->device) return FolderProtection::kMountPoint;
     return FolderProtection::kNone;
 }
 

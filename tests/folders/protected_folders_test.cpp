@@ -58,6 +58,16 @@ TEST(ProtectionOf, TheRootTheHomeFolderAndVolumeRootsByTextAndByIdentity) {
     EXPECT_EQ(of(real / "missing"), FolderProtection::kNone);
 }
 
+TEST(ProtectionOf, AHomeThatIsALinkIsKeptByName) {
+    TempDir dir;
+    const fs::path real = fs::canonical(dir.path());
+    fs::create_directory(real / "data");
+    fs::create_directory_symlink(real / "data", real / "home");
+    const ScopedHome home((real / "home").string());
+    EXPECT_EQ(ProtectionOf(Utf8ToUtf16((real / "home").string()), {}), FolderProtection::kHome);
+    EXPECT_EQ(ProtectionOf(Utf8ToUtf16((real / "data").string()), {}), FolderProtection::kHome);
+}
+
 TEST(ProtectionOf, AFolderOnAnotherDeviceThanItsParentIsAVolumeRoot) {
     struct stat root {}, proc {};
     if (::stat("/", &root) != 0 || ::stat("/proc", &proc) != 0 || root.st_dev == proc.st_dev)
