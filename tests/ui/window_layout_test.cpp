@@ -101,7 +101,10 @@ private slots:
     void comboBox5SwitchesOnlyOnAWholeTypedItemAndKeepsATrailingBlank() {
         WindowFixture fixture;
         TForm1& window = fixture.Start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QLineEdit* edit = window.ComboBox5->lineEdit();
+        edit->setFocus();
         edit->clear();
         // One letter is not completed into an item, and switches nothing.
         sorvane::testing::TypeText(edit, QStringLiteral("С"));
