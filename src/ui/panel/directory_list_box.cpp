@@ -89,9 +89,11 @@ void DirectoryListBox::SetDirectory(std::u16string_view folder) {
 }
 
 void DirectoryListBox::SetDirectoryOrFallback(std::u16string_view folder) {
+    if (folder.empty()) return;  // nothing to change
     const std::u16string working = directory_.empty() ? std::u16string(u".") : directory_;
     for (const std::u16string& candidate :
          {std::u16string(folder), working, HomeDirectory(), std::u16string(1, PathSeparator())}) {
+        if (candidate.empty()) continue;  // no home folder known
         try {
             SetDirectory(candidate);
             return;
