@@ -47,8 +47,8 @@ void TForm1::FormClose() {
 
 void TForm1::ReadParams() {
     const SettingsFile ini(SettingsPath());
-    move(ini.ReadInteger(kSection, u"left", x()), y());
-    move(x(), ini.ReadInteger(kSection, u"top", y()));
+    SetLeft(ini.ReadInteger(kSection, u"left", x()));
+    SetTop(ini.ReadInteger(kSection, u"top", y()));
     SetOuterWidth(ini.ReadInteger(kSection, u"width", OuterWidth()));
     SetOuterHeight(ini.ReadInteger(kSection, u"height", OuterHeight()));
     {

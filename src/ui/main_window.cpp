@@ -42,6 +42,9 @@ int ClientLength(int outer, int frame) {
     return static_cast<int>(std::clamp<long long>(static_cast<long long>(outer) - frame, 0, QWIDGETSIZE_MAX));
 }
 
+// A screen coordinate Qt's geometry can add a size to without overflow.
+int ScreenCoordinate(int value) { return std::clamp(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
+
 const QString kFilter = QStringLiteral("Key files (*.key)|*.key|Txt files (*.txt)|*.txt|All files (*.*)|*.*");
 
 template <typename Control>
@@ -203,6 +206,8 @@ std::u16string TForm1::ProgramDir() const { return program_directory_ ? *program
 
 std::u16string TForm1::SettingsPath() const { return ProgramDir() + u"sorvane.ini"; }
 
+void TForm1::SetLeft(int left) { move(ScreenCoordinate(left), y()); }
+void TForm1::SetTop(int top) { move(x(), ScreenCoordinate(top)); }
 int TForm1::OuterWidth() const { return width() + kFrameWidth; }
 int TForm1::OuterHeight() const { return height() + kFrameHeight; }
 void TForm1::SetOuterWidth(int width) { setFixedWidth(ClientLength(width, kFrameWidth)); }

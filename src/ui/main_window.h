@@ -35,6 +35,9 @@ public:
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The window's outer left and top edges; any int is taken, kept in the range Qt can add a size to.
+    void SetLeft(int left);
+    void SetTop(int top);
     // The window's outer size: the client area and the frame around it.
     int OuterWidth() const;
     int OuterHeight() const;
