@@ -9,7 +9,9 @@ namespace sorvane {
 std::u16string CurrentWorkingDirectory();
 
 // Makes the folder (absolute or relative to the current one) the working directory and returns its
-// absolute path in the form above. Throws IoError naming the folder when it cannot be entered.
+// absolute path in the form above, as typed: a folder entered through a symbolic link keeps the
+// link's name (".." and "." are worked out in the text, as a shell does). Throws IoError naming the
+// folder when it cannot be entered.
 std::u16string EnterFolder(std::u16string_view folder);
 
 }  // namespace sorvane

@@ -2,17 +2,47 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <optional>
 #include <stdexcept>
 
 #include "folders/file_operations.h"
 #include "folders/path_names.h"
+#include "folders/protected_folders.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/panel/directory_list_box.h"
+#include "ui/panel/drive_combo_box.h"
 #include "ui/panel/file_list_box.h"
 #include "ui/qt_text.h"
 
 namespace sorvane {
+namespace {
+
+// The refusal for a folder that must stay, or nothing when it may go.
+std::optional<QString> Refusal(FolderProtection protection, bool deleting) {
+    switch (protection) {
+        case FolderProtection::kNone:
+            return std::nullopt;
+        case FolderProtection::kRoot:
+            return deleting ? QStringLiteral("Нельзя удалить корневую директорию")
+                            : QStringLiteral("Нельзя переименовать корневую директорию");
+        case FolderProtection::kHome:
+            return deleting ? QStringLiteral("Нельзя удалить домашнюю директорию")
+                            : QStringLiteral("Нельзя переименовать домашнюю директорию");
+        case FolderProtection::kMountPoint:
+            return deleting ? QStringLiteral("Нельзя удалить точку монтирования")
+                            : QStringLiteral("Нельзя переименовать точку монтирования");
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool TForm1::FolderMayGo(const std::u16string& folder, bool deleting) {
+    const auto refusal = Refusal(ProtectionOf(folder, DriveComboBox1->Roots()), deleting);
+    if (refusal) dialogs_.Information(this, *refusal);
+    return !refusal;
+}
 
 void TForm1::Button7Click() {
     switch (ComboBox4->currentIndex()) {
@@ -25,10 +55,7 @@ void TForm1::Button7Click() {
         }
         case 1: {
             const std::u16string folder = DirectoryListBox1->Directory();
-            if (IsRootFolder(folder)) {
-                dialogs_.Information(this, QStringLiteral("Нельзя удалить корневую директорию"));
-                return;
-            }
+            if (!FolderMayGo(folder, true)) return;
             // Step out first: a folder cannot go while it is the working directory.
             DirectoryListBox1->SetDirectory(UpDir(folder));
             RemoveAll(folder);
@@ -51,10 +78,7 @@ void TForm1::Button8Click() {
         }
         case 1: {
             const std::u16string folder = DirectoryListBox1->Directory();
-            if (IsRootFolder(folder)) {
-                dialogs_.Information(this, QStringLiteral("Нельзя переименовать корневую директорию"));
-                return;
-            }
+            if (!FolderMayGo(folder, false)) return;
             const std::u16string parent = UpDir(folder);
             DirectoryListBox1->SetDirectory(parent);
             const std::u16string target = JoinPath(parent, ToU16(Edit3->text()));

@@ -50,7 +50,8 @@ void TForm1::ReadParams() {
     const WindowSettings stored = ReadWindowSettings(ini, CurrentSettings());
     // First, so that a stored folder that has gone does not lose it.
     clipboard_guard_.SetDelay(stored.clear_clipboard);
-    move(stored.left, stored.top);
+    SetLeft(stored.left);
+    SetTop(stored.top);
     SetOuterWidth(stored.width);
     SetOuterHeight(stored.height);
     {
@@ -58,7 +59,7 @@ void TForm1::ReadParams() {
         const QSignalBlocker quiet(ComboBox5);
         ComboBox5->setEditText(ToQString(stored.window_state));
     }
-    DirectoryListBox1->SetDirectory(stored.dir);
+    DirectoryListBox1->SetDirectoryOrFallback(stored.dir);
     CheckBox1->setChecked(stored.hide_pass1);
     CheckBox2->setChecked(stored.remember);
     if (!CheckBox2->isChecked()) return;

@@ -8,8 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <limits>
+
 #include "folders/program_directory.h"
 #include "ui/dialogs.h"
+#include "ui/editable_combo_box.h"
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
 #include "ui/range_spin_box.h"
@@ -20,6 +24,8 @@
 #include "ui/panel/filter_combo_box.h"
 #include "ui/panel/folder_label.h"
 #include "ui/qt_text.h"
+#include "ui/screen_placement.h"
+#include "ui/wheel_guard.h"
 
 namespace sorvane {
 
@@ -32,6 +38,14 @@ constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 28;
 constexpr QSize kDesignClientSize{516, 462};
 
+// The client length inside an outer one, in what Qt accepts: stored sizes may be anything an int holds.
+int ClientLength(int outer, int frame) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(outer) - frame, 0, QWIDGETSIZE_MAX));
+}
+
+// A screen coordinate Qt's geometry can add a size to without overflow.
+int ScreenCoordinate(int value) { return std::clamp(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
+
 const QString kFilter = QStringLiteral("Key files (*.key)|*.key|Txt files (*.txt)|*.txt|All files (*.*)|*.*");
 
 template <typename Control>
@@ -39,18 +53,6 @@ Control* Place(Control* control, const char* name, int left, int top, int width,
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(left, top, width, height);
     return control;
-}
-
-QComboBox* EditableCombo(QWidget* parent, const QString& text, const QStringList& items) {
-    auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);  // typed texts are not added as items
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-    // A narrow box shows the start of a picked item, not its end.
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { combo->lineEdit()->home(false); });
-    return combo;
 }
 
 QPushButton* Button(QWidget* parent, const QString& caption, const QString& hint = {}) {
@@ -78,6 +80,8 @@ TForm1::TForm1(Dialogs& dialogs, std::optional<std::u16string> program_directory
     CreateControls();
     ConnectHandlers();
     Guard([this] { FormCreate(); });
+    // A stored place off every screen (a monitor unplugged, a damaged settings file) comes back.
+    move(PlaceOnSomeScreen(pos(), {OuterWidth(), OuterHeight()}));
 }
 
 TForm1::~TForm1() {
@@ -118,14 +122,14 @@ void TForm1::CreateControls() {
     const QString nothing = QStringLiteral("Ничего");
     const QString capitals = QStringLiteral("Заглавные");
     const QString small = QStringLiteral("Строчные");
-    ComboBox1 = Place(EditableCombo(this, QStringLiteral("Английские"), {nothing, QStringLiteral("Английские"), capitals, small}),
+    ComboBox1 = Place(new EditableComboBox(this, QStringLiteral("Английские"), {nothing, QStringLiteral("Английские"), capitals, small}),
                       "ComboBox1", 2, 131, 81, 21);
-    ComboBox2 = Place(EditableCombo(this, nothing, {nothing, QStringLiteral("Русские"), capitals, small}), "ComboBox2",
+    ComboBox2 = Place(new EditableComboBox(this, nothing, {nothing, QStringLiteral("Русские"), capitals, small}), "ComboBox2",
                       89, 131, 81, 21);
-    ComboBox3 = Place(EditableCombo(this, QStringLiteral("Цифры"),
+    ComboBox3 = Place(new EditableComboBox(this, QStringLiteral("Цифры"),
                                     {nothing, QStringLiteral("Цифры"), QStringLiteral("Знаки"), QStringLiteral("Циф.+Знаки")}),
                       "ComboBox3", 176, 131, 74, 21);
-    ComboBox4 = Place(EditableCombo(this, QStringLiteral("Файл"), {QStringLiteral("Файл"), QStringLiteral("Директория")}),
+    ComboBox4 = Place(new EditableComboBox(this, QStringLiteral("Файл"), {QStringLiteral("Файл"), QStringLiteral("Директория")}),
                       "ComboBox4", 183, 391, 65, 21);
     Button8 = Place(Button(this, QStringLiteral("Переименовать")), "Button8", 135, 413, 113, 21);
 
@@ -141,7 +145,7 @@ void TForm1::CreateControls() {
     Button10 = Place(Button(GroupBox1, QStringLiteral("-->"), QStringLiteral("Записать текущий пароль в отдельный файл ключ")),
                      "Button10", 225, 8, 22, 17);
 
-    ComboBox5 = Place(EditableCombo(this, QStringLiteral("Развернуть окно"),
+    ComboBox5 = Place(new EditableComboBox(this, QStringLiteral("Развернуть окно"),
                                     {QStringLiteral("Сжать окно"), QStringLiteral("Развернуть окно")}),
                       "ComboBox5", 23, 439, 111, 21);
     Button11 = Place(Button(this, QStringLiteral("<>"), QStringLiteral("Используйте \"Сжать окно для востановления\"")),
@@ -154,6 +158,12 @@ void TForm1::CreateControls() {
                                    ComboBox4, Button8, GroupBox1, Edit4, Button9, CheckBox1, CheckBox2, Button10,
                                    ComboBox5, Button11};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+
+    for (QWidget* box : std::initializer_list<QWidget*>{ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5,
+                                                        DriveComboBox1, FilterComboBox1, SpinEdit1})
+        IgnoreWheelUnlessFocused(box);
+    // Keys and master key paths of any length: no silent cut at Qt's default of 32767 characters.
+    for (QLineEdit* box : {Edit1, Edit2, Edit4}) box->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void TForm1::ConnectHandlers() {
@@ -180,6 +190,8 @@ void TForm1::ConnectHandlers() {
     });
     connect(CheckBox1, &MouseUpCheckBox::mouseUp, this, &TForm1::CheckBox1MouseUp);
     connect(ComboBox5, &QComboBox::editTextChanged, this, &TForm1::ComboBox5Change);
+    // Picking the item already shown changes no text, and still applies its layout again.
+    connect(ComboBox5, &QComboBox::activated, this, &TForm1::ComboBox5Change);
 
     // The folder panel's coupling.
     const auto enter = [this](const std::u16string& folder) { Guard([&] { DirectoryListBox1->SetDirectory(folder); }); };
@@ -195,10 +207,12 @@ std::u16string TForm1::ProgramDir() const { return program_directory_ ? *program
 
 std::u16string TForm1::SettingsPath() const { return ProgramDir() + u"sorvane.ini"; }
 
+void TForm1::SetLeft(int left) { move(ScreenCoordinate(left), y()); }
+void TForm1::SetTop(int top) { move(x(), ScreenCoordinate(top)); }
 int TForm1::OuterWidth() const { return width() + kFrameWidth; }
 int TForm1::OuterHeight() const { return height() + kFrameHeight; }
-void TForm1::SetOuterWidth(int width) { setFixedWidth(std::max(width - kFrameWidth, 0)); }
-void TForm1::SetOuterHeight(int height) { setFixedHeight(std::max(height - kFrameHeight, 0)); }
+void TForm1::SetOuterWidth(int width) { setFixedWidth(ClientLength(width, kFrameWidth)); }
+void TForm1::SetOuterHeight(int height) { setFixedHeight(ClientLength(height, kFrameHeight)); }
 
 void TForm1::Guard(const std::function<void()>& handler) {
     try {

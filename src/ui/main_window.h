@@ -39,6 +39,9 @@ public:
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The window's outer left and top edges; any int is taken, kept in the range Qt can add a size to.
+    void SetLeft(int left);
+    void SetTop(int top);
     // The window's outer size: the client area and the frame around it.
     int OuterWidth() const;
     int OuterHeight() const;
@@ -97,6 +100,9 @@ private:
     bool StoreKeyBox(const std::u16string& file, CodePagePassage passage);
     // Puts the text into the key box and the confirmation box.
     void SetKeyBoxes(const QString& text);
+    // Whether the open folder may be deleted (or renamed); tells the user why not: the root, the home
+    // folder and the volume roots stay.
+    bool FolderMayGo(const std::u16string& folder, bool deleting);
     // The file list's selected file; nothing, after telling the user, when no file is selected.
     std::optional<std::u16string> SelectedFile();
 

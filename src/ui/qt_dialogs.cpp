@@ -8,6 +8,15 @@ namespace {
 
 const QString kTitle = QStringLiteral("Sorvane");
 
+// A modal box with one OK button; its text is shown as typed (a file name "<b>x.key" is no markup),
+// in the window's font, which a dialog window does not inherit by itself.
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, kTitle, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (parent != nullptr) box.setFont(parent->window()->font());
+    box.exec();
+}
+
 std::optional<QString> Chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
     return path;
@@ -16,11 +25,11 @@ std::optional<QString> Chosen(const QString& path) {
 }  // namespace
 
 void QtDialogs::Information(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, kTitle, text, QMessageBox::Ok);
+    ShowMessage(parent, QMessageBox::Information, text);
 }
 
 void QtDialogs::Error(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, kTitle, text, QMessageBox::Ok);
+    ShowMessage(parent, QMessageBox::Critical, text);
 }
 
 std::optional<QString> QtDialogs::OpenFileName(QWidget* parent) {

@@ -90,5 +90,33 @@ TEST(WorkingDirectory, EnterFolderMovesTheProcessAndRefusesWhatCannotBeEntered) 
     fs::current_path(saved);
 }
 
+TEST(WorkingDirectory, AFolderEnteredThroughALinkKeepsThePathAsTyped) {
+    TempDir dir;
+    const fs::path real = fs::canonical(dir.path());
+    fs::create_directories(real / "target/sub");
+    fs::create_directory_symlink(real / "target", real / "link");
+    const auto saved = fs::current_path();
+    const std::u16string link = Utf8ToUtf16((real / "link").string());
+    struct Case {
+        std::u16string typed, entered;
+    };
+    for (const Case& test : std::initializer_list<Case>{
+             {link, link},
+             {link + u"/", link},
+             {link + u"//sub/./", link + u"/sub"},
+             {link + u"/sub/..", link},
+             // Relative to the working folder as the system reports it, which knows no link names.
+             {u"sub", Utf8ToUtf16((real / "target/sub").string())},
+             {u"/", u"/"},
+             {u"/..", u"/"},
+         }) {
+        if (test.typed == u"sub") EnterFolder(link);
+        EXPECT_EQ(EnterFolder(test.typed), test.entered) << Utf16ToUtf8(test.typed);
+    }
+    EnterFolder(link + u"/sub");
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), real / "target/sub"));
+    fs::current_path(saved);
+}
+
 }  // namespace
 }  // namespace sorvane

@@ -1,5 +1,7 @@
 // The folder panel's coupling and its commands.
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -7,7 +9,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include "ui/panel/directory_list_box.h"
+#include "ui/panel/drive_combo_box.h"
 #include "ui/panel/file_list_box.h"
 #include "ui/panel/filter_combo_box.h"
 #include "ui/panel/folder_label.h"
@@ -141,6 +146,108 @@ private slots:
         QCOMPARE(window.Edit1->text(), QStringLiteral("/"));
         QCOMPARE(window.Edit2->text(), QStringLiteral("/"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("/"));
+    }
+
+    void pickingTheDriveShownLeavesFolderAndSelection() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(keys));
+        SelectFile(window, QStringLiteral("a.key"));
+        auto* drives = window.DriveComboBox1;
+        const int shown = drives->currentIndex();
+        QVERIFY(shown >= 0);
+        drives->setFocus();
+        drives->showPopup();
+        drives->view()->setCurrentIndex(drives->model()->index(shown, 0));
+        QTest::keyClick(drives->view(), Qt::Key_Return);
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QCOMPARE(ToQString(window.FileListBox1->FileName()), keys + QStringLiteral("/a.key"));
+        QCOMPARE(drives->currentIndex(), shown);
+    }
+
+    void aFolderEnteredThroughALinkKeepsItsPathAndOnlyTheLinkIsDeleted() {
+        WindowFixture fixture;
+        const QString keys = MakeKeysFolder(fixture);
+        const QString link = QFileInfo(fixture.DataPath()).canonicalFilePath() + QStringLiteral("/link");
+        QVERIFY(QFile::link(keys, link));
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(ToU16(link));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), link);
+        QCOMPARE(window.Label3->text(), link);
+        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key")}));
+        Enter(window, QStringLiteral("sub"));
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), link + QStringLiteral("/sub"));
+        Enter(window, QStringLiteral("link"));
+
+        window.ComboBox4->setCurrentIndex(1);
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QFileInfo(link).path());
+        QVERIFY(!QFileInfo(link).isSymLink() && !QFileInfo::exists(link));
+        QCOMPARE(QDir(keys).entryList(QDir::Files | QDir::Hidden).size(), 5);  // the tree it pointed to is whole
+        QVERIFY(QFileInfo(keys + QStringLiteral("/sub")).isDir());
+    }
+
+    void theHomeFolderAndTheVolumeRootsAreNeverDeletedOrRenamed() {
+        WindowFixture fixture;
+        const QString home = QFileInfo(fixture.DataPath()).canonicalFilePath() + QStringLiteral("/home");
+        const QString volume = QFileInfo(fixture.DataPath()).canonicalFilePath() + QStringLiteral("/volume");
+        for (const QString& folder : {home, volume}) {
+            QDir().mkpath(folder + QStringLiteral("/keys"));
+            WriteFile(folder + QStringLiteral("/keys/a.key"), "x\r\n");
+        }
+        const QByteArray saved_home = qgetenv("HOME");
+        qputenv("HOME", home.toUtf8());
+        TForm1& window = fixture.Start();
+        window.DriveComboBox1->addItem(volume);  // as the drive list offers a mounted volume
+        window.ComboBox4->setCurrentIndex(1);
+        window.Edit3->setText(QStringLiteral("renamed"));
+        const QString link_to_home = QFileInfo(fixture.DataPath()).canonicalFilePath() + QStringLiteral("/to-home");
+        QVERIFY(QFile::link(QFileInfo(home).path(), link_to_home));
+        struct Case {
+            QString folder;  // entered as typed
+            QString refusal_to_delete, refusal_to_rename;
+        };
+        const QList<Case> cases = {
+            {home, QStringLiteral("Нельзя удалить домашнюю директорию"), QStringLiteral("Нельзя переименовать домашнюю директорию")},
+            {home + QStringLiteral("/"), QStringLiteral("Нельзя удалить домашнюю директорию"),
+             QStringLiteral("Нельзя переименовать домашнюю директорию")},
+            // The same folder by another path, through a link above it.
+            {link_to_home + QStringLiteral("/home"), QStringLiteral("Нельзя удалить домашнюю директорию"),
+             QStringLiteral("Нельзя переименовать домашнюю директорию")},
+            {volume, QStringLiteral("Нельзя удалить точку монтирования"), QStringLiteral("Нельзя переименовать точку монтирования")},
+            {QStringLiteral("/"), QStringLiteral("Нельзя удалить корневую директорию"),
+             QStringLiteral("Нельзя переименовать корневую директорию")},
+        };
+        for (const Case& test : cases) {
+            window.DirectoryListBox1->SetDirectory(ToU16(test.folder));
+            const QString shown = ToQString(window.DirectoryListBox1->Directory());
+            fixture.dialogs().informations.clear();
+            QTest::mouseClick(window.Button7, Qt::LeftButton);
+            QTest::mouseClick(window.Button8, Qt::LeftButton);
+            QCOMPARE(fixture.dialogs().informations, (QStringList{test.refusal_to_delete, test.refusal_to_rename}));
+            QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), shown);
+        }
+        qputenv("HOME", saved_home);
+        for (const QString& folder : {home, volume}) QVERIFY(QFile::exists(folder + QStringLiteral("/keys/a.key")));
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        // A folder inside them may go.
+        window.DirectoryListBox1->SetDirectory(ToU16(volume + QStringLiteral("/keys")));
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(volume + QStringLiteral("/keys")));
+    }
+
+    void aWorkingFolderThatCannotBeListedStillOpensTheWindow() {
+        if (::geteuid() == 0) QSKIP("root lists every folder");
+        WindowFixture fixture;
+        const QString locked = fixture.DataPath(QStringLiteral("locked"));
+        QDir().mkpath(locked);
+        QVERIFY(QDir::setCurrent(locked));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::ExeOwner));  // can be entered, not listed
+        TForm1& window = fixture.Start();
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QDir::homePath());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
     }
 
     void theLabelShortensALongPath() {

@@ -266,6 +266,65 @@ private slots:
         QCOMPARE(FileNames(window), QStringList{QStringLiteral("a.key")});
     }
 
+    void aFailedWriteStillSetsTheMasterFieldsHint() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        const QString master_file = fixture.DataPath(QStringLiteral("master.key"));
+        sorvane::WriteKeyLine(ToU16(master_file), sorvane::Passway(u"мастер"));
+        window.Edit4->setText(master_file);
+        SelectFile(window, QStringLiteral("a.key"));
+        SetKeys(window, QStringLiteral("new"), QStringLiteral("new"));
+        window.Edit3->setText(QStringLiteral("b.key"));
+        const sorvane::WriteSyscalls real = sorvane::CurrentWriteSyscalls();
+        sorvane::ScopedWriteSyscalls failing({real.write, &FailingFsync, real.renameat});
+        for (QPushButton* button : {window.Button2, window.Button6}) {
+            window.Edit4->setToolTip(QString());
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(window.Edit4->toolTip(), QStringLiteral("мастер"));
+        }
+        QCOMPARE(fixture.dialogs().errors.size(), 2);
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+    }
+
+    void keysAndTheMasterFieldOfAnyLengthStayWhole() {
+        WindowFixture fixture;
+        const QByteArray long_key(40000, 'k');
+        TForm1& window = StartIn(fixture, long_key + "\r\n");
+        SelectFile(window, QStringLiteral("a.key"));
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text().size(), long_key.size());
+        QCOMPARE(window.Edit2->text().size(), long_key.size());
+        QCOMPARE(Clipboard().size(), long_key.size());
+        // Written back under a master key just as long, and read again.
+        window.Edit4->setText(QString(40000, QLatin1Char('m')));
+        QCOMPARE(window.Edit4->text().size(), 40000);
+        SelectFile(window, QStringLiteral("a.key"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        SetKeys(window, QString(), QString());
+        QTest::mouseClick(window.Button1, Qt::LeftButton);
+        QCOMPARE(window.Edit1->text(), QString::fromLatin1(long_key));
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void aModeTextThatIsNoItemMakesTheCommandsDoNothing() {
+        WindowFixture fixture;
+        TForm1& window = StartIn(fixture);
+        const QString keys = fixture.DataPath(QStringLiteral("keys"));
+        QDir().mkpath(keys + QStringLiteral("/sub"));
+        window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/sub")));
+        window.ComboBox4->setCurrentIndex(1);
+        sorvane::testing::TypeText(window.ComboBox4->lineEdit(), QStringLiteral("x"));  // "Директорияx"
+        QCOMPARE(window.ComboBox4->currentIndex(), -1);
+        window.Edit3->setText(QStringLiteral("made"));
+        for (QPushButton* button : {window.Button6, window.Button7, window.Button8})
+            QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(QFileInfo(keys + QStringLiteral("/sub")).isDir());
+        QVERIFY(!QFileInfo::exists(keys + QStringLiteral("/sub/made")));
+        QVERIFY(!QFileInfo::exists(keys + QStringLiteral("/made")));
+        QVERIFY(fixture.dialogs().informations.isEmpty());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
     void createAFileChecksTheNameFirstAndReplacesWithoutAsking() {
         WindowFixture fixture;
         TForm1& window = StartIn(fixture);

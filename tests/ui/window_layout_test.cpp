@@ -1,5 +1,10 @@
 // The window's controls, its two layouts, the list-width trade and the masking faces.
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWheelEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +15,8 @@
 #include "ui/mouse_up_check_box.h"
 #include "ui/panel/directory_list_box.h"
 #include "ui/panel/file_list_box.h"
+#include "ui/qt_text.h"
+#include "ui/range_spin_box.h"
 #include "ui/window_fixture.h"
 
 using sorvane::TForm1;
@@ -89,6 +96,121 @@ private slots:
             QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), before);
             QCOMPARE(Geometry(window, "FileListBox1"), QRect(255, 214, 247, 243));
         }
+    }
+
+    void comboBox5SwitchesOnlyOnAWholeTypedItemAndKeepsATrailingBlank() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* edit = window.ComboBox5->lineEdit();
+        edit->setFocus();
+        edit->clear();
+        // One letter is not completed into an item, and switches nothing.
+        sorvane::testing::TypeText(edit, QStringLiteral("С"));
+        QCOMPARE(edit->text(), QStringLiteral("С"));
+        QCOMPARE(window.OuterWidth(), 512);
+        sorvane::testing::TypeText(edit, QStringLiteral("жать окно"));
+        QCOMPARE(window.OuterWidth(), 260);
+        // A trailing blank is typed at the end, and the layout stays.
+        sorvane::testing::TypeText(edit, QStringLiteral(" "));
+        QCOMPARE(edit->text(), QStringLiteral("Сжать окно "));
+        QCOMPARE(window.ComboBox5->currentIndex(), -1);
+        QCOMPARE(window.OuterWidth(), 260);
+    }
+
+    void pickingTheItemShownAppliesItsLayoutAgain() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        window.ComboBox5->setCurrentIndex(0);  // "Сжать окно"
+        QTest::mouseClick(window.Button11, Qt::LeftButton);
+        QCOMPARE(Geometry(window, "DirectoryListBox1").width(), 220);
+        // Picked from the list by keyboard, as Button11's hint tells the user to.
+        window.ComboBox5->setFocus();
+        window.ComboBox5->showPopup();
+        QAbstractItemView* list = window.ComboBox5->view();
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(Geometry(window, "DirectoryListBox1"), QRect(2, 330, 120, 60));
+        QCOMPARE(Geometry(window, "FileListBox1"), QRect(128, 330, 120, 60));
+    }
+
+    void theSelectedItemFollowsTheText() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        for (QComboBox* box : {window.ComboBox1, window.ComboBox2, window.ComboBox3, window.ComboBox4, window.ComboBox5}) {
+            const QString last = box->itemText(box->count() - 1);
+            box->lineEdit()->clear();
+            sorvane::testing::TypeText(box->lineEdit(), last);
+            QCOMPARE(box->currentIndex(), box->count() - 1);
+            sorvane::testing::TypeText(box->lineEdit(), QStringLiteral("x"));
+            QCOMPARE(box->currentIndex(), -1);
+            QCOMPARE(box->currentText(), last + QStringLiteral("x"));
+            QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+            QCOMPARE(box->currentIndex(), box->count() - 1);
+            box->setEditText(box->itemText(0).toUpper());  // letter case counts
+            QCOMPARE(box->currentIndex(), -1);
+        }
+    }
+
+    void aWheelOverAnUnfocusedBoxChangesNothing() {
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        const auto turn = [](QWidget* widget) {
+            // As the platform's wheel delivers it: a box that takes the focus by wheel gets it first.
+            for (QWidget* w = widget; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+                if ((w->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus) {
+                    w->setFocus(Qt::MouseFocusReason);
+                    break;
+                }
+            }
+            QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+        };
+        window.Button1->setFocus();
+        const QString folder = sorvane::ToQString(window.DirectoryListBox1->Directory());
+        for (QComboBox* box : window.findChildren<QComboBox*>()) {
+            const int index = box->currentIndex();
+            turn(box);
+            turn(box->isEditable() ? static_cast<QWidget*>(box->lineEdit()) : box);
+            QCOMPARE(box->currentIndex(), index);
+        }
+        QCOMPARE(sorvane::ToQString(window.DirectoryListBox1->Directory()), folder);  // the drive list too
+        turn(window.SpinEdit1);
+        QCOMPARE(window.SpinEdit1->value(), 7);
+        QCOMPARE(window.ComboBox4->currentText(), QStringLiteral("Файл"));
+    }
+
+    void aPlaceOffEveryScreenComesBackOntoThePrimaryOne_data() {
+        QTest::addColumn<QByteArray>("place");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("on the screen") << QByteArray("left=100\ntop=50") << QPoint(100, 50);
+        QTest::newRow("partly on the screen") << QByteArray("left=-400\ntop=100") << QPoint(-400, 100);
+        QTest::newRow("far right and below") << QByteArray("left=5000\ntop=5000") << QPoint(0, 0);
+        QTest::newRow("left of the screen") << QByteArray("left=-500\ntop=0") << QPoint(0, 0);
+        QTest::newRow("above the screen") << QByteArray("left=0\ntop=-100") << QPoint(0, 0);
+        QTest::newRow("int limits") << QByteArray("left=2147483647\ntop=-2147483648") << QPoint(0, 0);
+        QTest::newRow("int limits, other corner") << QByteArray("left=-2147483648\ntop=2147483647") << QPoint(0, 0);
+    }
+
+    void aPlaceOffEveryScreenComesBackOntoThePrimaryOne() {
+        QFETCH(QByteArray, place);
+        WindowFixture fixture;
+        fixture.WriteSettings("[FORM1]\n" + place + "\n");
+        TForm1& window = fixture.Start();
+        const QPoint primary = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+        QFETCH(QPoint, expected);
+        QCOMPARE(window.pos(), expected + primary);
+        QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(512, 490));
+    }
+
+    void sizesAtTheLimitsOfIntDoNotOverflow() {
+        WindowFixture fixture;
+        fixture.WriteSettings("[FORM1]\nwidth=-2147483648\nheight=-2147483648\nWindowState=other\n");
+        TForm1& window = fixture.Start();
+        QCOMPARE(window.size(), QSize(0, 0));
+        QCOMPARE(window.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
     }
 
     void button11TradesWidthInTheCollapsedLayoutOnly() {

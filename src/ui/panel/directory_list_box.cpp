@@ -6,6 +6,7 @@
 
 #include "fileio/io_error.h"
 #include "folders/folder_listing.h"
+#include "folders/home_directory.h"
 #include "folders/path_names.h"
 #include "folders/working_directory.h"
 #include "text/case_folding.h"
@@ -70,20 +71,13 @@ DirectoryListBox::DirectoryListBox(FileListBox& file_list, FolderLabel& label, Q
     setIconSize({13, 13});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListView::doubleClicked, this, &DirectoryListBox::RequestEnter);
-    // Both lists start in the working directory; one that has gone starts them at the root, and one
-    // that cannot be read shows no subfolders.
-    std::u16string start;
-    try {
-        start = CurrentWorkingDirectory();
-    } catch (const IoError&) {
-        start = EnterFolder(std::u16string(1, PathSeparator()));
+    // Both lists start in the working directory, or where the fallbacks lead when it cannot be read.
+    SetDirectoryOrFallback(u".");
+    if (directory_.empty()) {
+        // Not even the root can be read: the panel stands there, empty, and the window still opens.
+        directory_ = std::u16string(1, PathSeparator());
+        label_.ShowPath(directory_, width());
     }
-    std::vector<std::u16string> subfolders;
-    try {
-        subfolders = ListSubfolders(start);
-    } catch (const IoError&) {
-    }
-    Rebuild(start, std::move(subfolders));
 }
 
 void DirectoryListBox::SetDirectory(std::u16string_view folder) {
@@ -92,6 +86,20 @@ void DirectoryListBox::SetDirectory(std::u16string_view folder) {
     std::vector<std::u16string> subfolders = ListSubfolders(folder);
     const std::u16string entered = EnterFolder(folder);
     Rebuild(entered, std::move(subfolders));
+}
+
+void DirectoryListBox::SetDirectoryOrFallback(std::u16string_view folder) {
+    if (folder.empty()) return;  // nothing to change
+    const std::u16string working = directory_.empty() ? std::u16string(u".") : directory_;
+    for (const std::u16string& candidate :
+         {std::u16string(folder), working, HomeDirectory(), std::u16string(1, PathSeparator())}) {
+        if (candidate.empty()) continue;  // no home folder known
+        try {
+            SetDirectory(candidate);
+            return;
+        } catch (const IoError&) {
+        }
+    }
 }
 
 void DirectoryListBox::Update() { Rebuild(directory_, ListSubfolders(directory_)); }

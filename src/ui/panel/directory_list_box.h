@@ -43,6 +43,9 @@ public:
     // Empty text and the folder already shown are ignored; otherwise moves there. Throws IoError
     // naming the folder when it cannot be entered or read; the list then stays where it was.
     void SetDirectory(std::u16string_view folder);
+    // Sets the folder; one that cannot be entered or read (gone, a stick not plugged in) gives way,
+    // silently, to the process's working folder, then the home folder, then the root.
+    void SetDirectoryOrFallback(std::u16string_view folder);
     // Reads the current folder again, then points the file list at it and updates the label.
     void Update();
 

@@ -26,7 +26,12 @@ QStringList MountedRoots() {
 
 DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent) {
     addItems(MountedRoots());
-    connect(this, &QComboBox::activated, this, [this](int index) { emit driveChosen(ToU16(itemText(index))); });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        // The drive already shown: the folder and the selection stay as they are.
+        if (index == shown_) return;
+        emit driveChosen(ToU16(itemText(index)));
+        setCurrentIndex(shown_);  // the new drive after a move, the old one when it was refused
+    });
 }
 
 void DriveComboBox::ShowDriveOf(const std::u16string& folder) {
@@ -37,7 +42,14 @@ void DriveComboBox::ShowDriveOf(const std::u16string& folder) {
         const bool holds = path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (holds && (best < 0 || root.size() > itemText(best).size())) best = i;
     }
+    shown_ = best;
     setCurrentIndex(best);
+}
+
+std::vector<std::u16string> DriveComboBox::Roots() const {
+    std::vector<std::u16string> roots;
+    for (int i = 0; i < count(); ++i) roots.push_back(ToU16(itemText(i)));
+    return roots;
 }
 
 }  // namespace sorvane

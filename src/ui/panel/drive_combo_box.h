@@ -3,10 +3,12 @@
 #include <QComboBox>
 
 #include <string>
+#include <vector>
 
 namespace sorvane {
 
-// The drive list: the mounted volumes, the root first. Picking one asks to enter its root.
+// The drive list: the mounted volumes, the root first. Picking another than the one shown asks to
+// enter its root.
 class DriveComboBox final : public QComboBox {
     Q_OBJECT
 public:
@@ -14,8 +16,14 @@ public:
     // Shows the volume that holds the folder.
     void ShowDriveOf(const std::u16string& folder);
 
+    // The volume roots offered, in the list's order.
+    std::vector<std::u16string> Roots() const;
+
 signals:
     void driveChosen(const std::u16string& root);
+
+private:
+    int shown_ = -1;
 };
 
 }  // namespace sorvane
