@@ -10,7 +10,9 @@ namespace sorvane {
 void SetFace(QWidget* widget, const QString& face) {
     QFont font = widget->font();
     font.setFamilies({face});
-    font.setHintingPreference(face == kMaskFace ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+    const bool masking = face == kMaskFace;
+    font.setHintingPreference(masking ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+    font.setStyleStrategy(masking ? QFont::NoFontMerging : QFont::PreferDefault);
     widget->setFont(font);
 }
 

@@ -12,7 +12,8 @@ inline const QString kPlainFace = QStringLiteral("Tahoma");
 
 // Switches a box between the faces; only the face changes (size, colour and style stay). The mask
 // face is drawn without hinting: the hinter treats glyphs by the script of their character, which
-// would let identical masks differ by a pixel and so tell characters apart.
+// would let identical masks differ by a pixel and so tell characters apart. Nor is it merged with
+// other fonts: a character outside its map takes its mask-shaped .notdef, never another font's glyph.
 void SetFace(QWidget* widget, const QString& face);
 
 // Registers a font file for this process; gives an id for ReleaseFontFile, or -1 (not examined).
