@@ -16,7 +16,8 @@ inline const QString kPlainFace = QStringLiteral("Tahoma");
 // other fonts: a character outside its map takes its mask-shaped .notdef, never another font's glyph.
 void SetFace(QWidget* widget, const QString& face);
 
-// Registers a font file for this process; gives an id for ReleaseFontFile, or -1 (not examined).
+// Registers a font file for this process and has the windows resolve their fonts again, so that
+// widgets set before it take the new face; gives an id for ReleaseFontFile, or -1 (not examined).
 int RegisterFontFile(const QString& path);
 void ReleaseFontFile(int id);
 
