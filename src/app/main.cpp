@@ -1,5 +1,7 @@
 // The program entry: the application, the main window, the message loop.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -8,6 +10,11 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setStyle(sorvane::NewWindowStyle());
+    // The window speaks Russian, and so do Qt's own dialogs and buttons (Debian: qt6-translations-l10n).
+    QTranslator qt_texts;
+    if (qt_texts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qt_texts);
+    }
     sorvane::QtDialogs dialogs;
     sorvane::TForm1 window(dialogs);
     window.show();

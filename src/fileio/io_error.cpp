@@ -1,17 +1,37 @@
 #include "fileio/io_error.h"
 
+#include <locale.h>
+#include <string.h>
+
 #include <system_error>
 
 #include "text/unicode.h"
 
 namespace sorvane {
+namespace {
+
+// The system's reason in the language of the process's locale (the window sets the user's), in
+// UTF-8 like the rest of the message whatever that locale's character set.
+std::string SystemReason(int error_number) {
+    const locale_t current = duplocale(LC_GLOBAL_LOCALE);
+    const locale_t utf8 = current != locale_t{} ? newlocale(LC_CTYPE_MASK, "C.UTF-8", current) : locale_t{};
+    if (utf8 == locale_t{}) {
+        if (current != locale_t{}) freelocale(current);
+        return std::generic_category().message(error_number);
+    }
+    std::string reason = strerror_l(error_number, utf8);
+    freelocale(utf8);
+    return reason;
+}
+
+}  // namespace
 
 IoError::IoError(std::u16string path, const std::string& message)
     : std::runtime_error(message), path_(std::move(path)) {}
 
 IoError IoErrorFromErrno(std::string_view action, std::u16string_view path, int error_number) {
     std::string message(action);
-    message += " \"" + Utf16ToUtf8(path) + "\": " + std::generic_category().message(error_number);
+    message += " \"" + Utf16ToUtf8(path) + "\": " + SystemReason(error_number);
     return IoError(std::u16string(path), message);
 }
 
