@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace sorvane {
@@ -18,23 +19,14 @@ void SetFace(QWidget* widget, const QString& face) {
     widget->setFont(font);
 }
 
-int RegisterFontFile(const QString& path) {
-    const int id = QFontDatabase::addApplicationFont(path);
-    if (id >= 0) {
-        // A font resolved before its face was registered stays on the stand-in face (and an edit
-        // box keeps its text laid out in it): each window takes its font afresh, and so its widgets.
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->testAttribute(Qt::WA_SetFont)) continue;
-            const QFont font = window->font();
-            window->setFont(QFont());
-            window->setFont(font);
-        }
-        for (QWidget* widget : QApplication::allWidgets()) {
-            QEvent change(QEvent::FontChange);
-            QApplication::sendEvent(widget, &change);
-        }
+int RegisterFontFile(const QString& path) { return QFontDatabase::addApplicationFont(path); }
+
+void LayOutTextAgain() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (!qobject_cast<QLineEdit*>(widget)) continue;  // the others lay out as they paint
+        QEvent change(QEvent::FontChange);
+        QApplication::sendEvent(widget, &change);
     }
-    return id;
 }
 
 void ReleaseFontFile(int id) {
