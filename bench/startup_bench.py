@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Whole-process start-up of the program until its window is mapped, under Xvfb with the xcb platform.
 
-Usage: bench/startup_bench.py PROGRAM [RUNS]   (needs Debian's xvfb and python3-xlib)
-Each run starts the program from a fresh temporary copy of its folder (a first run, no settings) and
-waits for the MapNotify of its window on the root window; the process is then killed. Prints the
-median, the fastest and the slowest run in milliseconds.
+Usage: bench/startup_bench.py PROGRAM [REFERENCE] [RUNS]   (needs Debian's xvfb and python3-xlib)
+Each run starts the program from a fresh temporary copy of its folder (a first run, no settings, its
+font files beside it) and waits for the MapNotify of its window on the root window; the process is
+then killed. REFERENCE (the build's bench/bare_window, a bare Qt window of the same size) is timed
+in the same runs, alternating with the program, on the same server. Prints the median, the fastest
+and the slowest run of each in milliseconds, and the ratio of the medians.
 """
 import os
 import shutil
@@ -39,7 +41,7 @@ def one_run(program, name, x_display, environment):
         copy = os.path.join(folder, name)
         shutil.copy2(program, copy)
         source_folder = os.path.dirname(program)
-        for extra in ("pass.ttf",):
+        for extra in ("pass.ttf", "tahoma.ttf"):
             if os.path.exists(os.path.join(source_folder, extra)):
                 shutil.copy2(os.path.join(source_folder, extra), folder)
         start = time.perf_counter()
@@ -59,24 +61,37 @@ def one_run(program, name, x_display, environment):
         shutil.rmtree(folder, ignore_errors=True)
 
 
-def measure(program, runs):
-    """Start-up times in milliseconds, one per run."""
-    program = os.path.abspath(program)
+def measure(programs, runs):
+    """Start-up times in milliseconds, one list per program, runs alternating between them."""
+    programs = [os.path.abspath(program) for program in programs]
     server, name = start_xvfb()
     try:
         environment = dict(os.environ, DISPLAY=name, QT_QPA_PLATFORM="xcb")
         x_display = display.Display(name)
-        one_run(program, os.path.basename(program), x_display, environment)  # warm the file cache
-        return [one_run(program, os.path.basename(program), x_display, environment) for _ in range(runs)]
+        for program in programs:  # warm the file cache
+            one_run(program, os.path.basename(program), x_display, environment)
+        times = [[] for _ in programs]
+        for _ in range(runs):
+            for program, program_times in zip(programs, times):
+                program_times.append(one_run(program, os.path.basename(program), x_display, environment))
+        return times
     finally:
         server.kill()
 
 
+def summary(times):
+    return (f"median {statistics.median(times):.1f} ms, fastest {min(times):.1f} ms, "
+            f"slowest {max(times):.1f} ms over {len(times)} runs")
+
+
 def main():
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 20
-    times = measure(sys.argv[1], runs)
-    print(f"start-up to mapped window: median {statistics.median(times):.1f} ms, "
-          f"fastest {min(times):.1f} ms, slowest {max(times):.1f} ms over {runs} runs")
+    arguments = sys.argv[1:]
+    runs = int(arguments.pop()) if arguments and arguments[-1].isdigit() else 20
+    times = measure(arguments, runs)
+    for program, program_times in zip(arguments, times):
+        print(f"{os.path.basename(program)}: start-up to mapped window: {summary(program_times)}")
+    if len(times) == 2:
+        print(f"ratio of the medians: {statistics.median(times[0]) / statistics.median(times[1]):.2f}")
 
 
 if __name__ == "__main__":

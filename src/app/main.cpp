@@ -1,6 +1,7 @@
 // The program entry: the application, the main window, the message loop.
 #include <QApplication>
-#include <QStyleFactory>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 #include <system_error>
@@ -8,6 +9,7 @@
 #include "hardening/process_hardening.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/window_style.h"
 
 int main(int argc, char* argv[]) {
     try {
@@ -17,7 +19,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "sorvane: core dumps stay possible (%s)\n", error.what());
     }
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(sorvane::NewWindowStyle());
+    // The window speaks Russian, and so do Qt's own dialogs and buttons (Debian: qt6-translations-l10n).
+    QTranslator qt_texts;
+    if (qt_texts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qt_texts);
+    }
     sorvane::QtDialogs dialogs;
     sorvane::TForm1 window(dialogs);
     window.show();

@@ -1,5 +1,8 @@
 #include "fileio/io_error.h"
 
+#include <locale.h>
+#include <string.h>
+
 #include <system_error>
 
 #include "text/unicode.h"
@@ -23,6 +26,20 @@ std::string_view ActionText(IoAction action) {
     return "Ошибка файла";
 }
 
+// The system's reason in the language of the process's locale (the window sets the user's), in
+// UTF-8 like the rest of the message whatever that locale's character set.
+std::string SystemReason(int error_number) {
+    const locale_t current = duplocale(LC_GLOBAL_LOCALE);
+    const locale_t utf8 = current != locale_t{} ? newlocale(LC_CTYPE_MASK, "C.UTF-8", current) : locale_t{};
+    if (utf8 == locale_t{}) {
+        if (current != locale_t{}) freelocale(current);
+        return std::generic_category().message(error_number);
+    }
+    std::string reason = strerror_l(error_number, utf8);
+    freelocale(utf8);
+    return reason;
+}
+
 }  // namespace
 
 IoError::IoError(std::u16string path, const std::string& message)
@@ -36,7 +53,7 @@ IoError IoErrorWithReason(IoAction action, std::u16string_view path, std::string
 }
 
 IoError IoErrorFromErrno(IoAction action, std::u16string_view path, int error_number) {
-    return IoErrorWithReason(action, path, std::generic_category().message(error_number));
+    return IoErrorWithReason(action, path, SystemReason(error_number));
 }
 
 }  // namespace sorvane

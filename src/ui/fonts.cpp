@@ -1,8 +1,11 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace sorvane {
@@ -10,11 +13,21 @@ namespace sorvane {
 void SetFace(QWidget* widget, const QString& face) {
     QFont font = widget->font();
     font.setFamilies({face});
-    font.setHintingPreference(face == kMaskFace ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+    const bool masking = face == kMaskFace;
+    font.setHintingPreference(masking ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+    font.setStyleStrategy(masking ? QFont::NoFontMerging : QFont::PreferDefault);
     widget->setFont(font);
 }
 
 int RegisterFontFile(const QString& path) { return QFontDatabase::addApplicationFont(path); }
+
+void LayOutTextAgain() {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (!qobject_cast<QLineEdit*>(widget)) continue;  // the others lay out as they paint
+        QEvent change(QEvent::FontChange);
+        QApplication::sendEvent(widget, &change);
+    }
+}
 
 void ReleaseFontFile(int id) {
     if (id >= 0) QFontDatabase::removeApplicationFont(id);

@@ -32,6 +32,7 @@ void TForm1::FormCreate() {
     ComboBox4->setCurrentIndex(0);
     pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), "pass.ttf"));
     tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), "tahoma.ttf"));
+    LayOutTextAgain();
     RadioButton1Click();  // the typed keys are masked at every start
 }
 

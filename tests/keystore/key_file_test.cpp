@@ -4,6 +4,9 @@
 
 #include <sys/stat.h>
 
+#include <clocale>
+#include <string>
+
 #include "fileio/io_error.h"
 #include "support/temp_dir.h"
 
@@ -61,6 +64,27 @@ TEST(ReadKeyLine, ErrorsNameTheFile) {
         EXPECT_NE(std::string(error.what()).find("No such file"), std::string::npos);
     }
     EXPECT_THROW(ReadKeyLine(dir.U16()), IoError);  // a folder
+}
+
+// The window runs under the user's locale; the reason then comes in the user's language, and in
+// UTF-8 like the rest of the message even under a locale of another character set.
+TEST(ReadKeyLine, TheReasonFollowsTheLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    TempDir dir;
+    int tried = 0;
+    for (const char* locale : {"ru_RU.UTF-8", "ru_RU.KOI8-R"}) {
+        if (!std::setlocale(LC_ALL, locale)) continue;
+        ++tried;
+        std::string message;
+        try {
+            ReadKeyLine(dir.U16("missing.key"));
+        } catch (const IoError& error) {
+            message = error.what();
+        }
+        std::setlocale(LC_ALL, saved.c_str());
+        EXPECT_NE(message.find("Нет такого файла или каталога"), std::string::npos) << locale << ": " << message;
+    }
+    if (tried == 0) GTEST_SKIP() << "no Russian locale on this system";
 }
 
 TEST(WriteKeyLine, ReplacesTheFileWithOneLine) {

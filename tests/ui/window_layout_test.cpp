@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <utility>
+
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
 #include "ui/panel/directory_list_box.h"
@@ -272,6 +274,34 @@ private slots:
         QCOMPARE(picture(first), picture(second));
         QTest::mouseClick(window.RadioButton2, Qt::LeftButton);
         QVERIFY(picture(first) != picture(second));
+    }
+
+    // No character falls back to another font: in and out of the face's map, in every plane.
+    void everyCharacterShowsTheMask_data() {
+        QTest::addColumn<char32_t>("code");
+        const std::pair<const char*, char32_t> samples[] = {
+            {"Latin", U'A'},          {"Cyrillic", U'Ж'},           {"CJK", U'漢'},
+            {"Hangul", U'한'},        {"Arabic", U'ب'},             {"Hebrew", U'א'},
+            {"Thai", U'ก'},           {"Devanagari", U'क'},         {"private use", U'\uE000'},
+            {"replacement", U'\uFFFD'}, {"emoji", U'\U0001F600'},    {"musical", U'\U0001D11E'},
+            {"CJK extension B", U'\U00020000'}, {"plane 15 private use", U'\U000F0000'},
+            {"last private use", U'\U0010FFFD'},
+        };
+        for (const auto& [name, code] : samples) QTest::newRow(name) << code;
+    }
+
+    void everyCharacterShowsTheMask() {
+        QFETCH(char32_t, code);
+        WindowFixture fixture;
+        TForm1& window = fixture.Start();
+        const auto picture = [&](const QString& text) {
+            window.Edit1->setText(text);
+            window.Edit1->setCursorPosition(0);
+            window.Edit1->deselect();
+            return window.Edit1->grab().toImage();
+        };
+        const QString text = QStringLiteral("x") + QString::fromUcs4(&code, 1);
+        QCOMPARE(picture(text), picture(QStringLiteral("xx")));
     }
 };
 

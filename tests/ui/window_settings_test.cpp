@@ -68,6 +68,11 @@ private slots:
         QVERIFY(window.CheckBox1->isChecked());
         QCOMPARE(window.Edit4->font().family(), sorvane::kMaskFace);
         QCOMPARE(window.Edit4->text(), master);
+        // Restored before the masking face was registered, the text still shows as masks only.
+        const QImage restored = window.Edit4->grab().toImage();
+        window.Edit4->setText(QString(master.size(), QLatin1Char('x')));
+        QCOMPARE(window.Edit4->grab().toImage(), restored);
+        window.Edit4->setText(master);
         // Remember cleared: the old value stays in the file but is not restored.
         window.CheckBox2->setChecked(false);
         fixture.Close();
