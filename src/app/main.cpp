@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Ties the window to its desktop entry (its icon and name in the task bar, on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorvane.Sorvane"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     sorvane::QtDialogs dialogs;
     sorvane::TForm1 window(dialogs);

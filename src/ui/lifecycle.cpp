@@ -5,6 +5,8 @@
 
 #include "cipher/builtin_chain.h"
 #include "folders/file_operations.h"
+#include "folders/settings_location.h"
+#include "folders/shipped_files.h"
 #include "keystore/key_file.h"
 #include "settings/settings_file.h"
 #include "ui/fonts.h"
@@ -18,8 +20,8 @@ namespace {
 
 constexpr std::u16string_view kSection = u"FORM1";
 
-QString FontPath(const std::u16string& program_directory, const char* file) {
-    return ToQString(program_directory) + QString::fromLatin1(file);
+QString FontPath(const std::u16string& program_directory, const char16_t* file) {
+    return ToQString(ShippedFilePath(program_directory, file));
 }
 
 }  // namespace
@@ -32,8 +34,8 @@ void TForm1::FormCreate() {
     ComboBox2->setCurrentIndex(0);
     ComboBox3->setCurrentIndex(1);
     ComboBox4->setCurrentIndex(0);
-    pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), "pass.ttf"));
-    tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), "tahoma.ttf"));
+    pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"pass.ttf"));
+    tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"tahoma.ttf"));
     RadioButton1Click();  // the typed keys are masked at every start
 }
 
@@ -42,6 +44,7 @@ void TForm1::FormClose() {
     pass_font_id_ = -1;
     ReleaseFontFile(tahoma_font_id_);
     tahoma_font_id_ = -1;
+    CreateSettingsFolder(SettingsPath());
     WriteParams();
 }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "folders/program_directory.h"
+#include "folders/settings_location.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
@@ -192,7 +193,7 @@ void TForm1::ConnectHandlers() {
 
 std::u16string TForm1::ProgramDir() const { return program_directory_ ? *program_directory_ : ProgramDirectory(); }
 
-std::u16string TForm1::SettingsPath() const { return ProgramDir() + u"sorvane.ini"; }
+std::u16string TForm1::SettingsPath() const { return SettingsFilePath(ProgramDir(), UserConfigHome()); }
 
 int TForm1::OuterWidth() const { return width() + kFrameWidth; }
 int TForm1::OuterHeight() const { return height() + kFrameHeight; }
