@@ -15,8 +15,8 @@ std::optional<std::u16string> UserConfigHome() {
     std::string home;
     if (const char* variable = std::getenv("HOME"); variable != nullptr && variable[0] == '/') {
         home = variable;
-    } else if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr &&
-                                                             entry->pw_dir[0] == '/') {
+    } else if (const passwd* entry = ::getpwuid(::getuid());
+               entry != nullptr && entry->pw_dir != nullptr && entry->pw_dir[0] == '/') {
         home = entry->pw_dir;
     } else {
         return std::nullopt;

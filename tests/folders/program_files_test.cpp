@@ -26,7 +26,7 @@ struct Layout {
     std::vector<const char*> beside;     // files beside the program
     std::vector<const char*> installed;  // files in the installed data folder
     bool config_home;
-    bool fonts_installed;    // where pass.ttf is found
+    bool fonts_installed;  // where pass.ttf is found
     bool settings_in_config;
 };
 
