@@ -78,7 +78,9 @@ def main():
     home = tempfile.mkdtemp(prefix="sorvane-home-")
     try:
         environment = {key: value for key, value in os.environ.items() if key != "XDG_CONFIG_HOME"}
-        environment.update(HOME=home, QT_QPA_PLATFORM="xcb")
+        runtime = os.path.join(home, "runtime")
+        os.mkdir(runtime, 0o700)
+        environment.update(HOME=home, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
         trace = os.path.join(home, "openat.trace")
         x_display = display.Display()
         x_display.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
