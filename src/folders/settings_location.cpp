@@ -15,8 +15,9 @@ std::u16string SettingsFilePath(std::u16string_view program_directory,
     return folder + u"sorvane/sorvane.ini";
 }
 
-void CreateSettingsFolder(std::u16string_view settings_path) {
+void CreateSettingsFolder(std::u16string_view settings_path, std::u16string_view program_directory) {
     const std::u16string_view folder = settings_path.substr(0, settings_path.rfind(u'/') + 1);
+    if (folder == program_directory) return;
     // Every missing folder from the top down; one that exists is left as it is.
     for (std::size_t end = folder.find(u'/', 1); end != std::u16string_view::npos; end = folder.find(u'/', end + 1)) {
         const std::u16string_view part = folder.substr(0, end);

@@ -16,8 +16,9 @@ std::optional<std::u16string> UserConfigHome();
 std::u16string SettingsFilePath(std::u16string_view program_directory,
                                 const std::optional<std::u16string>& config_home);
 
-// Creates the missing folders up to the settings file's folder, owner-only. Throws IoError naming
-// the folder that cannot be made.
-void CreateSettingsFolder(std::u16string_view settings_path);
+// Creates the missing folders up to the settings file's folder, owner-only, unless the file lies
+// beside the program (a program folder that has gone is not made again). Throws IoError naming the
+// folder that cannot be made.
+void CreateSettingsFolder(std::u16string_view settings_path, std::u16string_view program_directory);
 
 }  // namespace sorvane

@@ -44,7 +44,7 @@ void TForm1::FormClose() {
     pass_font_id_ = -1;
     ReleaseFontFile(tahoma_font_id_);
     tahoma_font_id_ = -1;
-    CreateSettingsFolder(SettingsPath());
+    CreateSettingsFolder(SettingsPath(), ProgramDir());
     WriteParams();
 }
 

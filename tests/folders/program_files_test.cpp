@@ -85,7 +85,7 @@ mode_t ModeOf(const fs::path& path) {
 
 TEST(ProgramFiles, SettingsFolderIsCreatedOwnerOnly) {
     TempDir dir;
-    CreateSettingsFolder(dir.U16("home/.config/sorvane/sorvane.ini"));
+    CreateSettingsFolder(dir.U16("home/.config/sorvane/sorvane.ini"), dir.U16("usr/bin/"));
     EXPECT_EQ(ModeOf(dir / "home/.config"), 0700u);
     EXPECT_EQ(ModeOf(dir / "home/.config/sorvane"), 0700u);
     EXPECT_FALSE(fs::exists(dir / "home/.config/sorvane/sorvane.ini"));
@@ -95,16 +95,23 @@ TEST(ProgramFiles, ExistingFoldersKeepTheirPermissions) {
     TempDir dir;
     fs::create_directories(dir / "config");
     ::chmod((dir / "config").c_str(), 0755);
-    CreateSettingsFolder(dir.U16("config/sorvane/sorvane.ini"));
+    CreateSettingsFolder(dir.U16("config/sorvane/sorvane.ini"), dir.U16("usr/bin/"));
     EXPECT_EQ(ModeOf(dir / "config"), 0755u);
     EXPECT_EQ(ModeOf(dir / "config/sorvane"), 0700u);
+}
+
+TEST(ProgramFiles, ProgramFolderThatHasGoneIsNotMadeAgain) {
+    TempDir dir;
+    const std::u16string program = dir.U16("gone") + u"/";
+    CreateSettingsFolder(program + u"sorvane.ini", program);
+    EXPECT_FALSE(fs::exists(dir / "gone"));
 }
 
 TEST(ProgramFiles, FileInTheWayOfTheSettingsFolderIsReported) {
     TempDir dir;
     WriteBytes(dir / "sorvane", "not a folder");
     try {
-        CreateSettingsFolder(dir.U16("sorvane/sorvane.ini"));
+        CreateSettingsFolder(dir.U16("sorvane/sorvane.ini"), dir.U16("usr/bin/"));
         FAIL() << "no error";
     } catch (const IoError& error) {
         EXPECT_EQ(error.path(), dir.U16("sorvane"));
