@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "sorvane: core dumps stay possible (%s)\n", error.what());
     }
     QApplication application(argc, argv);
+    // Ties the window to its desktop entry (its icon and name in the task bar, on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorvane.Sorvane"));
     QApplication::setStyle(sorvane::NewWindowStyle());
     // The window speaks Russian, and so do Qt's own dialogs and buttons (Debian: qt6-translations-l10n).
     QTranslator qt_texts;

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "folders/shipped_files.h"
+#include "ui/qt_text.h"
+
 namespace sorvane {
 
 void SetFace(QWidget* widget, const QString& face) {
@@ -34,7 +37,7 @@ void ReleaseFontFile(int id) {
 }
 
 void MapPlainFaceUnlessShipped(const QString& program_directory) {
-    if (QFile::exists(program_directory + QStringLiteral("tahoma.ttf"))) return;
+    if (QFile::exists(ToQString(ShippedFilePath(ToU16(program_directory), u"tahoma.ttf")))) return;
     const QStringList installed = QFontDatabase::families();
     for (const QString& candidate : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                                      QStringLiteral("Noto Sans"), QStringLiteral("FreeSans")}) {

@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "folders/settings_location.h"
+#include "folders/shipped_files.h"
 #include "keystore/remembered_master_field.h"
 #include "settings/settings_file.h"
 #include "settings/window_settings.h"
@@ -16,8 +18,8 @@
 namespace sorvane {
 namespace {
 
-QString FontPath(const std::u16string& program_directory, const char* file) {
-    return ToQString(program_directory) + QString::fromLatin1(file);
+QString FontPath(const std::u16string& program_directory, const char16_t* file) {
+    return ToQString(ShippedFilePath(program_directory, file));
 }
 
 }  // namespace
@@ -30,8 +32,8 @@ void TForm1::FormCreate() {
     ComboBox2->setCurrentIndex(0);
     ComboBox3->setCurrentIndex(1);
     ComboBox4->setCurrentIndex(0);
-    pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), "pass.ttf"));
-    tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), "tahoma.ttf"));
+    pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"pass.ttf"));
+    tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"tahoma.ttf"));
     LayOutTextAgain();
     RadioButton1Click();  // the typed keys are masked at every start
 }
@@ -42,6 +44,7 @@ void TForm1::FormClose() {
     pass_font_id_ = -1;
     ReleaseFontFile(tahoma_font_id_);
     tahoma_font_id_ = -1;
+    CreateSettingsFolder(SettingsPath(), ProgramDir());
     WriteParams();
 }
 

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "folders/program_directory.h"
+#include "folders/settings_location.h"
 #include "ui/dialogs.h"
 #include "ui/editable_combo_box.h"
 #include "ui/fonts.h"
@@ -205,7 +206,7 @@ void TForm1::ConnectHandlers() {
 
 std::u16string TForm1::ProgramDir() const { return program_directory_ ? *program_directory_ : ProgramDirectory(); }
 
-std::u16string TForm1::SettingsPath() const { return ProgramDir() + u"sorvane.ini"; }
+std::u16string TForm1::SettingsPath() const { return SettingsFilePath(ProgramDir(), UserConfigHome()); }
 
 void TForm1::SetLeft(int left) { move(ScreenCoordinate(left), y()); }
 void TForm1::SetTop(int top) { move(x(), ScreenCoordinate(top)); }
