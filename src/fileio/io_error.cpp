@@ -22,6 +22,8 @@ std::string_view ActionText(IoAction action) {
             return "Не удалось открыть папку";
         case IoAction::kReadFolder:
             return "Не удалось прочитать папку";
+        case IoAction::kCreateFolder:
+            return "Не удалось создать папку";
     }
     return "Ошибка файла";
 }

@@ -17,7 +17,7 @@ private:
 };
 
 // What was being done when a file or folder operation failed; each has its own wording.
-enum class IoAction { kOpenFile, kReadFile, kWriteFile, kOpenFolder, kReadFolder };
+enum class IoAction { kOpenFile, kReadFile, kWriteFile, kOpenFolder, kReadFolder, kCreateFolder };
 
 // "<action> "<path>": <reason>", e.g. Не удалось открыть файл "/k/a.key": No such file or directory.
 IoError IoErrorWithReason(IoAction action, std::u16string_view path, std::string_view reason);

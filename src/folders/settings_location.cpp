@@ -23,7 +23,7 @@ void CreateSettingsFolder(std::u16string_view settings_path, std::u16string_view
         const std::u16string_view part = folder.substr(0, end);
         if (FolderExists(part)) continue;
         if (const std::error_code error = CreateFolder(part); error && !FolderExists(part))
-            throw IoErrorFromErrno("Cannot create folder", part, error.value());
+            throw IoErrorFromErrno(IoAction::kCreateFolder, part, error.value());
     }
 }
 
