@@ -6,22 +6,21 @@
 #include <string>
 
 #include "fileio/io_error.h"
-#include "text/unicode.h"
 
 namespace sorvane {
 
-std::u16string CurrentWorkingDirectory() {
+std::filesystem::path CurrentWorkingDirectory() {
     std::string path(4096, '\0');
     while (::getcwd(path.data(), path.size()) == nullptr) {
         if (errno != ERANGE) throw IoErrorFromErrno(IoAction::kReadFolder, u".", errno);
         path.resize(path.size() * 2);
     }
     path.resize(path.find('\0'));
-    return Utf8ToUtf16(path);
+    return std::filesystem::path(std::move(path));
 }
 
-std::u16string EnterFolder(std::u16string_view folder) {
-    if (::chdir(Utf16ToUtf8(folder).c_str()) != 0) throw IoErrorFromErrno(IoAction::kOpenFolder, folder, errno);
+std::filesystem::path EnterFolder(const std::filesystem::path& folder) {
+    if (::chdir(folder.c_str()) != 0) throw IoErrorFromErrno(IoAction::kOpenFolder, folder, errno);
     return CurrentWorkingDirectory();
 }
 

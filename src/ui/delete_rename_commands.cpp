@@ -24,13 +24,13 @@ void TForm1::Button7Click() {
             return;
         }
         case 1: {
-            const std::u16string folder = DirectoryListBox1->Directory();
+            const std::filesystem::path folder = DirectoryListBox1->Directory();
             if (IsRootFolder(folder)) {
                 dialogs_.Information(this, QStringLiteral("Нельзя удалить корневую директорию"));
                 return;
             }
             // Step out first: a folder cannot go while it is the working directory.
-            DirectoryListBox1->SetDirectory(UpDir(folder));
+            DirectoryListBox1->SetDirectory(folder.parent_path());
             RemoveAll(folder);
             DirectoryListBox1->Update();
             return;
@@ -43,24 +43,24 @@ void TForm1::Button7Click() {
 void TForm1::Button8Click() {
     switch (ComboBox4->currentIndex()) {
         case 0: {
-            const std::u16string target = JoinPath(DirectoryListBox1->Directory(), ToU16(Edit3->text()));
+            const std::filesystem::path target = JoinPath(DirectoryListBox1->Directory(), TypedPath(Edit3->text()));
             if (MoveFileNoReplace(FileListBox1->FileName(), target))
                 throw std::runtime_error("Невозможно переименовать файл! (возможно файл не выбран)");
             FileListBox1->Update();
             return;
         }
         case 1: {
-            const std::u16string folder = DirectoryListBox1->Directory();
+            const std::filesystem::path folder = DirectoryListBox1->Directory();
             if (IsRootFolder(folder)) {
                 dialogs_.Information(this, QStringLiteral("Нельзя переименовать корневую директорию"));
                 return;
             }
-            const std::u16string parent = UpDir(folder);
+            const std::filesystem::path parent = folder.parent_path();
             DirectoryListBox1->SetDirectory(parent);
-            const std::u16string target = JoinPath(parent, ToU16(Edit3->text()));
+            const std::filesystem::path target = JoinPath(parent, TypedPath(Edit3->text()));
             if (const std::error_code error = RenameDir(folder, target)) {
-                dialogs_.Error(this, QStringLiteral("Невозможно переименовать директорию ") + ToQString(folder) +
-                                         QStringLiteral(" в ") + ToQString(target) + QStringLiteral(": ") +
+                dialogs_.Error(this, QStringLiteral("Невозможно переименовать директорию ") + ShownPath(folder) +
+                                         QStringLiteral(" в ") + ShownPath(target) + QStringLiteral(": ") +
                                          QString::fromStdString(error.message()));
             }
             DirectoryListBox1->Update();

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "folders/stored_folder.h"
 #include "keystore/remembered_master_field.h"
 #include "settings/settings_file.h"
 #include "settings/window_settings.h"
@@ -55,7 +56,7 @@ void TForm1::ReadParams() {
         const QSignalBlocker quiet(ComboBox5);
         ComboBox5->setEditText(ToQString(stored.window_state));
     }
-    DirectoryListBox1->SetDirectory(stored.dir);
+    DirectoryListBox1->SetDirectory(FolderFromStoredText(stored.dir));
     CheckBox1->setChecked(stored.hide_pass1);
     CheckBox2->setChecked(stored.remember);
     if (!CheckBox2->isChecked()) return;
@@ -71,7 +72,7 @@ WindowSettings TForm1::CurrentSettings() const {
     current.width = OuterWidth();
     current.height = OuterHeight();
     current.window_state = ToU16(ComboBox5->currentText());
-    current.dir = DirectoryListBox1->Directory();
+    current.dir = StoredFolderText(DirectoryListBox1->Directory());
     current.hide_pass1 = CheckBox1->isChecked();
     current.remember = CheckBox2->isChecked();
     current.password = ToU16(Edit4->text());

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -92,11 +93,11 @@ private:
     bool KeysConfirmed();
     // Stores the key box's text into the file under the master field, after the master key's hint
     // is set. Gives false, after telling the user, when the key would not come back unchanged.
-    bool StoreKeyBox(const std::u16string& file, CodePagePassage passage);
+    bool StoreKeyBox(const std::filesystem::path& file, CodePagePassage passage);
     // Puts the text into the key box and the confirmation box.
     void SetKeyBoxes(const QString& text);
     // The file list's selected file; nothing, after telling the user, when no file is selected.
-    std::optional<std::u16string> SelectedFile();
+    std::optional<std::filesystem::path> SelectedFile();
 
     Dialogs& dialogs_;
     std::optional<std::u16string> program_directory_;

@@ -1,10 +1,10 @@
 #include "ui/panel/drive_combo_box.h"
 
+#include <QFile>
 #include <QStorageInfo>
 
 #include <algorithm>
 
-#include "ui/qt_text.h"
 
 namespace sorvane {
 namespace {
@@ -26,11 +26,11 @@ QStringList MountedRoots() {
 
 DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent) {
     addItems(MountedRoots());
-    connect(this, &QComboBox::activated, this, [this](int index) { emit driveChosen(ToU16(itemText(index))); });
+    connect(this, &QComboBox::activated, this, [this](int index) { emit driveChosen(std::filesystem::path(QFile::encodeName(itemText(index)).toStdString())); });
 }
 
-void DriveComboBox::ShowDriveOf(const std::u16string& folder) {
-    const QString path = ToQString(folder);
+void DriveComboBox::ShowDriveOf(const std::filesystem::path& folder) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(folder.native()));
     int best = -1;
     for (int i = 0; i < count(); ++i) {
         const QString root = itemText(i);

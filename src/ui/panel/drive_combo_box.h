@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include <string>
+#include <filesystem>
 
 namespace sorvane {
 
@@ -12,10 +12,10 @@ class DriveComboBox final : public QComboBox {
 public:
     explicit DriveComboBox(QWidget* parent = nullptr);
     // Shows the volume that holds the folder.
-    void ShowDriveOf(const std::u16string& folder);
+    void ShowDriveOf(const std::filesystem::path& folder);
 
 signals:
-    void driveChosen(const std::u16string& root);
+    void driveChosen(const std::filesystem::path& root);
 };
 
 }  // namespace sorvane
