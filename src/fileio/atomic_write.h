@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 
 namespace sorvane {
@@ -13,6 +14,6 @@ namespace sorvane {
 // is overwritten in place instead. A read-only target, a folder and anything that is not a regular
 // file (FIFO, socket, device) are refused. Two writers at once leave one whole content.
 // Throws IoError naming path.
-void AtomicWriteFile(std::u16string_view path, std::string_view bytes);
+void AtomicWriteFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace sorvane

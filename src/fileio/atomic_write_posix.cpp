@@ -16,7 +16,6 @@
 #include "fileio/io_error.h"
 #include "fileio/syscalls.h"
 #include "random/os_entropy.h"
-#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
@@ -33,7 +32,7 @@ std::string::size_type NameStart(const std::string& path) {
 }
 
 // Follows symbolic links to the file that is really written; a missing file is its own target.
-std::string ResolveLinks(std::string path, std::u16string_view shown) {
+std::string ResolveLinks(std::string path, const std::filesystem::path& shown) {
     for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
         struct stat info {};
         if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
@@ -95,7 +94,7 @@ void CopyExtendedAttributes(int from, int to) {
 // One write of one target: the folder held open, so that every step acts on the same folder.
 class TargetWrite {
 public:
-    TargetWrite(std::u16string_view shown, const std::string& target)
+    TargetWrite(const std::filesystem::path& shown, const std::string& target)
         : shown_(shown),
           name_(target.substr(NameStart(target))),
           folder_(::open(NameStart(target) == 0 ? "." : target.substr(0, NameStart(target)).c_str(),
@@ -231,7 +230,7 @@ private:
         if (CurrentWriteSyscalls().fsync(fd.get()) != 0) throw Fail(errno);
     }
 
-    std::u16string_view shown_;
+    const std::filesystem::path& shown_;
     std::string name_;
     FileDescriptor folder_;
     std::string temporary_name_;
@@ -239,8 +238,8 @@ private:
 
 }  // namespace
 
-void AtomicWriteFile(std::u16string_view path, std::string_view bytes) {
-    const std::string target = ResolveLinks(Utf16ToUtf8(path), path);
+void AtomicWriteFile(const std::filesystem::path& path, std::string_view bytes) {
+    const std::string target = ResolveLinks(path.native(), path);
     TargetWrite(path, target).Run(bytes);
 }
 

@@ -9,7 +9,6 @@
 
 #include "fileio/file_descriptor.h"
 #include "fileio/io_error.h"
-#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
@@ -18,11 +17,10 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 
 }  // namespace
 
-void ReadFileInBlocks(std::u16string_view path,
+void ReadFileInBlocks(const std::filesystem::path& path,
                       const std::function<bool(std::string_view block, std::uint64_t file_size)>& consume) {
-    const std::string native = Utf16ToUtf8(path);
     // O_NONBLOCK: a FIFO named by mistake must not hang the window; it is refused below.
-    const FileDescriptor file(::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) throw IoErrorFromErrno(IoAction::kOpenFile, path, errno);
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) throw IoErrorFromErrno(IoAction::kReadFile, path, errno);
@@ -42,7 +40,7 @@ void ReadFileInBlocks(std::u16string_view path,
     }
 }
 
-std::string ReadWholeFile(std::u16string_view path) {
+std::string ReadWholeFile(const std::filesystem::path& path) {
     std::string content;
     ReadFileInBlocks(path, [&](std::string_view block, std::uint64_t size) {
         if (content.empty()) content.reserve(size);

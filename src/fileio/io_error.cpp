@@ -5,6 +5,7 @@
 
 #include <system_error>
 
+#include "fileio/path_text.h"
 #include "text/unicode.h"
 
 namespace sorvane {
@@ -44,17 +45,17 @@ std::string SystemReason(int error_number) {
 
 }  // namespace
 
-IoError::IoError(std::u16string path, const std::string& message)
+IoError::IoError(std::filesystem::path path, const std::string& message)
     : std::runtime_error(message), path_(std::move(path)) {}
 
-IoError IoErrorWithReason(IoAction action, std::u16string_view path, std::string_view reason) {
+IoError IoErrorWithReason(IoAction action, const std::filesystem::path& path, std::string_view reason) {
     std::string message(ActionText(action));
-    message += " \"" + Utf16ToUtf8(path) + "\": ";
+    message += " \"" + Utf16ToUtf8(DisplayText(path)) + "\": ";
     message += reason;
-    return IoError(std::u16string(path), message);
+    return IoError(path, message);
 }
 
-IoError IoErrorFromErrno(IoAction action, std::u16string_view path, int error_number) {
+IoError IoErrorFromErrno(IoAction action, const std::filesystem::path& path, int error_number) {
     return IoErrorWithReason(action, path, SystemReason(error_number));
 }
 

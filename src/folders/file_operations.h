@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -7,25 +8,25 @@
 namespace sorvane {
 
 // Whether the path names an existing file: symbolic links followed, false for folders.
-bool FileExists(std::u16string_view path);
+bool FileExists(const std::filesystem::path& path);
 
 // Whether the path names an existing folder (links followed).
-bool FolderExists(std::u16string_view path);
+bool FolderExists(const std::filesystem::path& path);
 
 // Moves a file to a new path, never replacing an existing file or folder there.
-std::error_code MoveFileNoReplace(std::u16string_view from, std::u16string_view to);
+std::error_code MoveFileNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Renames a folder, never replacing an existing one there, empty or not.
-std::error_code RenameDir(std::u16string_view DirFrom, std::u16string_view DirTo);
+std::error_code RenameDir(const std::filesystem::path& DirFrom, const std::filesystem::path& DirTo);
 
 // Deletes a folder with everything in it, depth first, as far as the system allows, silently.
 // Symbolic links inside are removed as entries: what they point to is never touched.
-void RemoveAll(std::u16string_view path);
+void RemoveAll(const std::filesystem::path& path);
 
 // Deletes one file; the outcome is given back, not thrown.
-std::error_code DeleteFile(std::u16string_view path);
+std::error_code DeleteFile(const std::filesystem::path& path);
 
 // Creates one folder (owner-only: it will hold keys); the outcome is given back, not thrown.
-std::error_code CreateFolder(std::u16string_view path);
+std::error_code CreateFolder(const std::filesystem::path& path);
 
 }  // namespace sorvane

@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <string>
 
-#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
@@ -54,18 +53,19 @@ void RemoveTree(int parent_fd, const char* name) {
 
 }  // namespace
 
-bool FileExists(std::u16string_view path) {
+bool FileExists(const std::filesystem::path& path) {
     struct stat info {};
-    return !path.empty() && ::stat(Utf16ToUtf8(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool FolderExists(std::u16string_view path) {
+bool FolderExists(const std::filesystem::path& path) {
     struct stat info {};
-    return !path.empty() && ::stat(Utf16ToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::error_code MoveFileNoReplace(std::u16string_view from, std::u16string_view to) {
-    const std::string source = Utf16ToUtf8(from), target = Utf16ToUtf8(to);
+std::error_code MoveFileNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const std::string& source = from.native();
+    const std::string& target = to.native();
     if (RenameNoReplace(source, target) == 0) return {};
     if (!NoReplaceUnsupported(errno)) return LastError();
     // A hard link fails when the target exists; then the old name goes.
@@ -78,8 +78,9 @@ std::error_code MoveFileNoReplace(std::u16string_view from, std::u16string_view 
     return {};
 }
 
-std::error_code RenameDir(std::u16string_view DirFrom, std::u16string_view DirTo) {
-    const std::string source = Utf16ToUtf8(DirFrom), target = Utf16ToUtf8(DirTo);
+std::error_code RenameDir(const std::filesystem::path& DirFrom, const std::filesystem::path& DirTo) {
+    const std::string& source = DirFrom.native();
+    const std::string& target = DirTo.native();
     if (RenameNoReplace(source, target) == 0) return {};
     if (!NoReplaceUnsupported(errno)) return LastError();
     struct stat info {};
@@ -88,8 +89,8 @@ std::error_code RenameDir(std::u16string_view DirFrom, std::u16string_view DirTo
     return {};
 }
 
-void RemoveAll(std::u16string_view path) {
-    std::string native = Utf16ToUtf8(path);
+void RemoveAll(const std::filesystem::path& path) {
+    std::string native = path.native();
     while (native.size() > 1 && native.back() == '/') native.pop_back();
     struct stat info {};
     if (::lstat(native.c_str(), &info) != 0) return;
@@ -100,13 +101,13 @@ void RemoveAll(std::u16string_view path) {
     RemoveTree(AT_FDCWD, native.c_str());
 }
 
-std::error_code DeleteFile(std::u16string_view path) {
-    if (::unlink(Utf16ToUtf8(path).c_str()) != 0) return LastError();
+std::error_code DeleteFile(const std::filesystem::path& path) {
+    if (::unlink(path.c_str()) != 0) return LastError();
     return {};
 }
 
-std::error_code CreateFolder(std::u16string_view path) {
-    if (::mkdir(Utf16ToUtf8(path).c_str(), S_IRWXU) != 0) return LastError();
+std::error_code CreateFolder(const std::filesystem::path& path) {
+    if (::mkdir(path.c_str(), S_IRWXU) != 0) return LastError();
     return {};
 }
 

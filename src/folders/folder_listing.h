@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,20 @@ bool MatchesMask(std::u16string_view name, std::u16string_view mask);
 // Orders names as the lists show them: without regard to letter case, then by code unit.
 bool ListOrderLess(std::u16string_view a, std::u16string_view b);
 
-// The names of the files in the folder that match the mask, sorted; no folders and no hidden files
-// (dot files). Throws IoError when the folder cannot be read.
-std::vector<std::u16string> ListFiles(std::u16string_view folder, std::u16string_view mask);
+// An entry of a folder: its name exactly as the file system has it, and the name as shown. Two
+// entries that look alike are still two entries.
+struct FolderEntry {
+    std::filesystem::path name;
+    std::u16string shown;
+};
 
-// The names of the folder's subfolders (links to folders included), sorted, without hidden ones.
+// The files in the folder whose shown names match the mask, in list order (of the shown names, then
+// of the names themselves); no folders and no hidden files (dot files). Throws IoError when the
+// folder cannot be read.
+std::vector<FolderEntry> ListFiles(const std::filesystem::path& folder, std::u16string_view mask);
+
+// The folder's subfolders (links to folders included), in list order, without hidden ones.
 // Throws IoError when the folder cannot be read.
-std::vector<std::u16string> ListSubfolders(std::u16string_view folder);
+std::vector<FolderEntry> ListSubfolders(const std::filesystem::path& folder);
 
 }  // namespace sorvane

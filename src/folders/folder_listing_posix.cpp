@@ -7,7 +7,7 @@
 #include <cerrno>
 
 #include "fileio/io_error.h"
-#include "text/unicode.h"
+#include "fileio/path_text.h"
 
 namespace sorvane {
 namespace {
@@ -16,9 +16,8 @@ enum class EntryKind { kFile, kFolder, kOther };
 
 // Reads the folder once and hands each visible entry with its kind; d_type spares a stat per entry.
 template <typename Visit>
-void ForEachEntry(std::u16string_view folder, Visit visit) {
-    const std::string native = Utf16ToUtf8(folder);
-    DIR* dir = ::opendir(native.c_str());
+void ForEachEntry(const std::filesystem::path& folder, Visit visit) {
+    DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) throw IoErrorFromErrno(IoAction::kReadFolder, folder, errno);
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
@@ -38,31 +37,40 @@ void ForEachEntry(std::u16string_view folder, Visit visit) {
     ::closedir(dir);
 }
 
-void SortNames(std::vector<std::u16string>& names) {
-    std::sort(names.begin(), names.end(),
-              [](const std::u16string& a, const std::u16string& b) { return ListOrderLess(a, b); });
+void SortEntries(std::vector<FolderEntry>& entries) {
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+        if (ListOrderLess(a.shown, b.shown)) return true;
+        if (ListOrderLess(b.shown, a.shown)) return false;
+        return a.name.native() < b.name.native();  // look-alikes: by their bytes
+    });
+}
+
+FolderEntry MakeEntry(std::string_view name) {
+    std::filesystem::path path{std::string(name)};
+    std::u16string shown = DisplayText(path);
+    return {std::move(path), std::move(shown)};
 }
 
 }  // namespace
 
-std::vector<std::u16string> ListFiles(std::u16string_view folder, std::u16string_view mask) {
-    std::vector<std::u16string> names;
+std::vector<FolderEntry> ListFiles(const std::filesystem::path& folder, std::u16string_view mask) {
+    std::vector<FolderEntry> entries;
     ForEachEntry(folder, [&](std::string_view name, EntryKind kind) {
         if (kind == EntryKind::kFolder) return;
-        std::u16string wide = Utf8ToUtf16(name);
-        if (MatchesMask(wide, mask)) names.push_back(std::move(wide));
+        FolderEntry entry = MakeEntry(name);
+        if (MatchesMask(entry.shown, mask)) entries.push_back(std::move(entry));
     });
-    SortNames(names);
-    return names;
+    SortEntries(entries);
+    return entries;
 }
 
-std::vector<std::u16string> ListSubfolders(std::u16string_view folder) {
-    std::vector<std::u16string> names;
+std::vector<FolderEntry> ListSubfolders(const std::filesystem::path& folder) {
+    std::vector<FolderEntry> entries;
     ForEachEntry(folder, [&](std::string_view name, EntryKind kind) {
-        if (kind == EntryKind::kFolder) names.push_back(Utf8ToUtf16(name));
+        if (kind == EntryKind::kFolder) entries.push_back(MakeEntry(name));
     });
-    SortNames(names);
-    return names;
+    SortEntries(entries);
+    return entries;
 }
 
 }  // namespace sorvane

@@ -1,5 +1,7 @@
 #include "folders/path_names.h"
 
+#include "text/case_folding.h"
+
 namespace sorvane {
 namespace {
 
@@ -61,6 +63,22 @@ std::u16string JoinPath(std::u16string_view folder, std::u16string_view name, Pa
 std::u16string ChildPath(std::u16string_view folder, std::u16string_view name, PathStyle style) {
     if (!folder.empty() && folder.back() == PathSeparator(style)) return std::u16string(folder) + std::u16string(name);
     return JoinPath(folder, name, style);
+}
+
+std::filesystem::path JoinPath(const std::filesystem::path& folder, const std::filesystem::path& name) {
+    auto joined = folder.native();
+    joined += std::filesystem::path::preferred_separator;
+    joined += name.native();
+    return std::filesystem::path(std::move(joined));
+}
+
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) {
+    if constexpr (kNativePathStyle == PathStyle::kWindows) return EqualsIgnoringCase(a.u16string(), b.u16string());
+    return a == b;
+}
+
+bool IsRootFolder(const std::filesystem::path& folder) {
+    return !folder.empty() && folder == folder.root_path();
 }
 
 bool IsRootFolder(std::u16string_view folder, PathStyle style) {

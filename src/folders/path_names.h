@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,16 @@ std::u16string JoinPath(std::u16string_view folder, std::u16string_view name, Pa
 // the folder already ends with one (a root).
 std::u16string ChildPath(std::u16string_view folder, std::u16string_view name, PathStyle style = kNativePathStyle);
 
+// The same joining for paths as the file system has them: the name is appended to the folder's own
+// bytes after one separator; an absolute name never replaces the folder.
+std::filesystem::path JoinPath(const std::filesystem::path& folder, const std::filesystem::path& name);
+
+// Whether two folder paths name the same folder as the lists compare them: Windows names ignore
+// letter case, POSIX ones do not.
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // Whether the folder is a root: "/" on POSIX, a drive root such as "C:\" on Windows.
 bool IsRootFolder(std::u16string_view folder, PathStyle style = kNativePathStyle);
+bool IsRootFolder(const std::filesystem::path& folder);
 
 }  // namespace sorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,6 @@ enum class FolderProtection {
 // that a second path to the same folder (through a link above it) is caught; a symbolic link that
 // does not stand in one of these places by name may go, since deleting or renaming it touches the
 // link only.
-FolderProtection ProtectionOf(std::u16string_view folder, const std::vector<std::u16string>& mount_points);
+FolderProtection ProtectionOf(const std::filesystem::path& folder, const std::vector<std::u16string>& mount_points);
 
 }  // namespace sorvane

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "folders/home_directory.h"
-#include "folders/path_names.h"
 #include "text/unicode.h"
 
 namespace sorvane {
@@ -25,35 +24,36 @@ std::optional<FolderIdentity> IdentityOf(const std::string& path) {
     return FolderIdentity{info.st_dev, info.st_ino};
 }
 
-std::u16string WithoutTrailingSeparators(std::u16string_view path) {
-    while (path.size() > 1 && path.back() == u'/') path.remove_suffix(1);
-    return std::u16string(path);
+std::string WithoutTrailingSeparators(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+    return std::string(path);
 }
 
 struct ProtectedPlace {
-    std::u16string path;
+    std::string path;
     FolderProtection why;
 };
 
 }  // namespace
 
-FolderProtection ProtectionOf(std::u16string_view folder_path, const std::vector<std::u16string>& mount_points) {
-    const std::u16string folder = WithoutTrailingSeparators(folder_path);
-    if (IsRootFolder(folder)) return FolderProtection::kRoot;
-    std::vector<ProtectedPlace> places = {{u"/", FolderProtection::kRoot}, {HomeDirectory(), FolderProtection::kHome}};
-    for (const std::u16string& mount_point : mount_points) places.push_back({mount_point, FolderProtection::kMountPoint});
+FolderProtection ProtectionOf(const std::filesystem::path& folder_path, const std::vector<std::u16string>& mount_points) {
+    const std::string folder = WithoutTrailingSeparators(folder_path.native());
+    if (folder == "/") return FolderProtection::kRoot;
+    std::vector<ProtectedPlace> places = {{"/", FolderProtection::kRoot}, {Utf16ToUtf8(HomeDirectory()), FolderProtection::kHome}};
+    for (const std::u16string& mount_point : mount_points)
+        places.push_back({Utf16ToUtf8(mount_point), FolderProtection::kMountPoint});
     std::erase_if(places, [](const ProtectedPlace& place) { return place.path.empty(); });
     // By text first: a link standing in such a place is kept too.
     for (const ProtectedPlace& place : places)
         if (folder == WithoutTrailingSeparators(place.path)) return place.why;
-    const std::string native = Utf16ToUtf8(folder);
+    const std::string& native = folder;
     struct stat link_info {};
     if (::lstat(native.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) return FolderProtection::kNone;
     // Then as file system objects: the same folder reached through a link above it.
     const std::optional<FolderIdentity> identity = IdentityOf(native);
     if (!identity) return FolderProtection::kNone;
     for (const ProtectedPlace& place : places)
-        if (identity == IdentityOf(Utf16ToUtf8(place.path))) return place.why;
+        if (identity == IdentityOf(place.path)) return place.why;
     const std::optional<FolderIdentity> parent = IdentityOf(native + "/..");
     if (parent && identity->device != parent->device) return FolderProtection::kMountPoint;
     return FolderProtection::kNone;

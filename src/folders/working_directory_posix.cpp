@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "fileio/io_error.h"
-#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
@@ -39,22 +38,21 @@ std::string LogicalPath(const std::string& folder, const std::string& base) {
 
 }  // namespace
 
-std::u16string CurrentWorkingDirectory() {
+std::filesystem::path CurrentWorkingDirectory() {
     std::string path(4096, '\0');
     while (::getcwd(path.data(), path.size()) == nullptr) {
         if (errno != ERANGE) throw IoErrorFromErrno(IoAction::kReadFolder, u".", errno);
         path.resize(path.size() * 2);
     }
     path.resize(path.find('\0'));
-    return Utf8ToUtf16(path);
+    return std::filesystem::path(std::move(path));
 }
 
-std::u16string EnterFolder(std::u16string_view folder) {
-    const std::string native = Utf16ToUtf8(folder);
-    const std::string path =
-        LogicalPath(native, native.starts_with('/') ? std::string() : Utf16ToUtf8(CurrentWorkingDirectory()));
+std::filesystem::path EnterFolder(const std::filesystem::path& folder) {
+    const std::string& native = folder.native();
+    std::string path = LogicalPath(native, native.starts_with('/') ? std::string() : CurrentWorkingDirectory().native());
     if (::chdir(path.c_str()) != 0) throw IoErrorFromErrno(IoAction::kOpenFolder, folder, errno);
-    return Utf8ToUtf16(path);
+    return std::filesystem::path(std::move(path));
 }
 
 }  // namespace sorvane

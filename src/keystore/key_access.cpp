@@ -4,7 +4,7 @@
 
 namespace sorvane {
 
-LoadedKey LoadKey(std::u16string_view key_file, std::u16string_view master_field, CodePagePassage passage) {
+LoadedKey LoadKey(const std::filesystem::path& key_file, std::u16string_view master_field, CodePagePassage passage) {
     std::u16string line = ReadKeyLine(key_file);
     ResolvedMasterKey master = ResolveMasterKey(master_field);
     switch (master.mode) {
@@ -24,7 +24,7 @@ KeyForm FormUnder(const ResolvedMasterKey& master) {
     return master.mode == MasterKeyMode::kNone ? KeyForm::kPlain : KeyForm::kEncoded;
 }
 
-void StoreKeyUnder(std::u16string_view key_file, std::u16string_view key, const ResolvedMasterKey& master,
+void StoreKeyUnder(const std::filesystem::path& key_file, std::u16string_view key, const ResolvedMasterKey& master,
                    CodePagePassage passage) {
     switch (master.mode) {
         case MasterKeyMode::kNone:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ struct LoadedKey {
 
 // Reads the key stored in a key file under the master field: the key file first, then (in the file
 // mode) the master key file. Throws IoError when either cannot be read.
-LoadedKey LoadKey(std::u16string_view key_file, std::u16string_view master_field, CodePagePassage passage);
+LoadedKey LoadKey(const std::filesystem::path& key_file, std::u16string_view master_field, CodePagePassage passage);
 
 // The form in which keys are kept under a resolved master key.
 KeyForm FormUnder(const ResolvedMasterKey& master);
@@ -26,7 +27,7 @@ KeyForm FormUnder(const ResolvedMasterKey& master);
 // before anything is written: ResolveMasterKey, then UnstorableCharacters(key, FormUnder(master)),
 // then this. Writes the key plain with no master key, encoded otherwise; the master key must not be
 // empty (kEmptyFromFile). Throws IoError; the old content then stays whole.
-void StoreKeyUnder(std::u16string_view key_file, std::u16string_view key, const ResolvedMasterKey& master,
+void StoreKeyUnder(const std::filesystem::path& key_file, std::u16string_view key, const ResolvedMasterKey& master,
                    CodePagePassage passage);
 
 }  // namespace sorvane

@@ -23,7 +23,7 @@ std::size_t LineEnd(std::string_view block) {
 
 }  // namespace
 
-std::u16string ReadKeyLine(std::u16string_view path) {
+std::u16string ReadKeyLine(const std::filesystem::path& path) {
     std::u16string line;
     std::u16string decoded;
     ReadFileInBlocks(path, [&](std::string_view block, std::uint64_t file_size) {
@@ -41,7 +41,7 @@ std::u16string ReadKeyLine(std::u16string_view path) {
     return line;
 }
 
-void WriteKeyLine(std::u16string_view path, std::u16string_view text) {
+void WriteKeyLine(const std::filesystem::path& path, std::u16string_view text) {
     AtomicWriteFile(path, EncodeWindows1251(text) + "\r\n");
 }
 

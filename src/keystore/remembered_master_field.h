@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,6 @@ struct RestoredMasterField {
 RestoredMasterField RestoreMasterField(std::u16string_view stored);
 
 // Writes Passway of the master field's text, unresolved, as a master key file at path. Throws IoError.
-void SaveMasterKeyFile(std::u16string_view path, std::u16string_view field);
+void SaveMasterKeyFile(const std::filesystem::path& path, std::u16string_view field);
 
 }  // namespace sorvane

@@ -38,7 +38,7 @@ std::optional<QString> Refusal(FolderProtection protection, bool deleting) {
 
 }  // namespace
 
-bool TForm1::FolderMayGo(const std::u16string& folder, bool deleting) {
+bool TForm1::FolderMayGo(const std::filesystem::path& folder, bool deleting) {
     const auto refusal = Refusal(ProtectionOf(folder, DriveComboBox1->Roots()), deleting);
     if (refusal) dialogs_.Information(this, *refusal);
     return !refusal;
@@ -54,10 +54,10 @@ void TForm1::Button7Click() {
             return;
         }
         case 1: {
-            const std::u16string folder = DirectoryListBox1->Directory();
+            const std::filesystem::path folder = DirectoryListBox1->Directory();
             if (!FolderMayGo(folder, true)) return;
             // Step out first: a folder cannot go while it is the working directory.
-            DirectoryListBox1->SetDirectory(UpDir(folder));
+            DirectoryListBox1->SetDirectory(folder.parent_path());
             RemoveAll(folder);
             DirectoryListBox1->Update();
             return;
@@ -70,21 +70,21 @@ void TForm1::Button7Click() {
 void TForm1::Button8Click() {
     switch (ComboBox4->currentIndex()) {
         case 0: {
-            const std::u16string target = JoinPath(DirectoryListBox1->Directory(), ToU16(Edit3->text()));
+            const std::filesystem::path target = JoinPath(DirectoryListBox1->Directory(), TypedPath(Edit3->text()));
             if (MoveFileNoReplace(FileListBox1->FileName(), target))
                 throw std::runtime_error("Невозможно переименовать файл! (возможно файл не выбран)");
             FileListBox1->Update();
             return;
         }
         case 1: {
-            const std::u16string folder = DirectoryListBox1->Directory();
+            const std::filesystem::path folder = DirectoryListBox1->Directory();
             if (!FolderMayGo(folder, false)) return;
-            const std::u16string parent = UpDir(folder);
+            const std::filesystem::path parent = folder.parent_path();
             DirectoryListBox1->SetDirectory(parent);
-            const std::u16string target = JoinPath(parent, ToU16(Edit3->text()));
+            const std::filesystem::path target = JoinPath(parent, TypedPath(Edit3->text()));
             if (const std::error_code error = RenameDir(folder, target)) {
-                dialogs_.Error(this, QStringLiteral("Невозможно переименовать директорию ") + ToQString(folder) +
-                                         QStringLiteral(" в ") + ToQString(target) + QStringLiteral(": ") +
+                dialogs_.Error(this, QStringLiteral("Невозможно переименовать директорию ") + ShownPath(folder) +
+                                         QStringLiteral(" в ") + ShownPath(target) + QStringLiteral(": ") +
                                          QString::fromStdString(error.message()));
             }
             DirectoryListBox1->Update();

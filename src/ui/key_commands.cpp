@@ -31,8 +31,8 @@ bool TForm1::AcceptMasterKey(const ResolvedMasterKey& master) {
     return false;
 }
 
-std::optional<std::u16string> TForm1::SelectedFile() {
-    std::u16string selected = FileListBox1->FileName();
+std::optional<std::filesystem::path> TForm1::SelectedFile() {
+    std::filesystem::path selected = FileListBox1->FileName();
     if (!selected.empty()) return selected;
     dialogs_.Information(this, QStringLiteral("Файл не выбран"));
     return std::nullopt;
@@ -58,7 +58,7 @@ void TForm1::Button1Click() {
     SetClipboardSecret(Edit1->text());
 }
 
-bool TForm1::StoreKeyBox(const std::u16string& file, CodePagePassage passage) {
+bool TForm1::StoreKeyBox(const std::filesystem::path& file, CodePagePassage passage) {
     const std::u16string key = ToU16(Edit1->text());
     const ResolvedMasterKey master = ResolveMasterKey(ToU16(Edit4->text()));
     if (!AcceptMasterKey(master)) return false;
@@ -78,11 +78,11 @@ void TForm1::Button2Click() {
     if (!KeysConfirmed()) return;
     if (!StoreKeyBox(*selected, CodePagePassage::AfterStepsOneToSix)) return;
     SetClipboardSecret(Edit1->text());
-    dialogs_.Information(this, QStringLiteral("Пароль записан в файл ") + ToQString(ExtractFileName(*selected)) + kCopied);
+    dialogs_.Information(this, QStringLiteral("Пароль записан в файл ") + ShownPath(selected->filename()) + kCopied);
 }
 
 void TForm1::Button6Click() {
-    const std::u16string target = JoinPath(DirectoryListBox1->Directory(), ToU16(Edit3->text()));
+    const std::filesystem::path target = JoinPath(DirectoryListBox1->Directory(), TypedPath(Edit3->text()));
     switch (ComboBox4->currentIndex()) {
         case 0: {
             if (Edit3->text().isEmpty()) {
@@ -114,7 +114,7 @@ void TForm1::Button9Click() {
 }
 
 void TForm1::Button10Click() {
-    if (const auto chosen = dialogs_.SaveFileName(this)) SaveMasterKeyFile(ToU16(*chosen), ToU16(Edit4->text()));
+    if (const auto chosen = dialogs_.SaveFileName(this)) SaveMasterKeyFile(TypedPath(*chosen), ToU16(Edit4->text()));
 }
 
 }  // namespace sorvane

@@ -5,6 +5,7 @@
 
 #include "folders/settings_location.h"
 #include "folders/shipped_files.h"
+#include "folders/stored_folder.h"
 #include "keystore/remembered_master_field.h"
 #include "settings/settings_file.h"
 #include "settings/window_settings.h"
@@ -63,7 +64,7 @@ void TForm1::ReadParams() {
         const QSignalBlocker quiet(ComboBox5);
         ComboBox5->setEditText(ToQString(stored.window_state));
     }
-    DirectoryListBox1->SetDirectoryOrFallback(stored.dir);
+    DirectoryListBox1->SetDirectoryOrFallback(FolderFromStoredText(stored.dir));
     CheckBox1->setChecked(stored.hide_pass1);
     CheckBox2->setChecked(stored.remember);
     if (!CheckBox2->isChecked()) return;
@@ -79,7 +80,7 @@ WindowSettings TForm1::CurrentSettings() const {
     current.width = OuterWidth();
     current.height = OuterHeight();
     current.window_state = ToU16(ComboBox5->currentText());
-    current.dir = DirectoryListBox1->Directory();
+    current.dir = StoredFolderText(DirectoryListBox1->Directory());
     current.hide_pass1 = CheckBox1->isChecked();
     current.remember = CheckBox2->isChecked();
     current.password = ToU16(Edit4->text());

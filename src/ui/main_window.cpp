@@ -195,7 +195,9 @@ void TForm1::ConnectHandlers() {
     connect(ComboBox5, &QComboBox::activated, this, &TForm1::ComboBox5Change);
 
     // The folder panel's coupling.
-    const auto enter = [this](const std::u16string& folder) { Guard([&] { DirectoryListBox1->SetDirectory(folder); }); };
+    const auto enter = [this](const std::filesystem::path& folder) {
+        Guard([&] { DirectoryListBox1->SetDirectory(folder); });
+    };
     connect(DirectoryListBox1, &DirectoryListBox::enterRequested, this, enter);
     connect(DriveComboBox1, &DriveComboBox::driveChosen, this, enter);
     connect(DirectoryListBox1, &DirectoryListBox::directoryChanged, DriveComboBox1, &DriveComboBox::ShowDriveOf);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -97,14 +98,14 @@ private:
     bool KeysConfirmed();
     // Stores the key box's text into the file under the master field, after the master key's hint
     // is set. Gives false, after telling the user, when the key would not come back unchanged.
-    bool StoreKeyBox(const std::u16string& file, CodePagePassage passage);
+    bool StoreKeyBox(const std::filesystem::path& file, CodePagePassage passage);
     // Puts the text into the key box and the confirmation box.
     void SetKeyBoxes(const QString& text);
     // Whether the open folder may be deleted (or renamed); tells the user why not: the root, the home
     // folder and the volume roots stay.
-    bool FolderMayGo(const std::u16string& folder, bool deleting);
+    bool FolderMayGo(const std::filesystem::path& folder, bool deleting);
     // The file list's selected file; nothing, after telling the user, when no file is selected.
-    std::optional<std::u16string> SelectedFile();
+    std::optional<std::filesystem::path> SelectedFile();
 
     Dialogs& dialogs_;
     std::optional<std::u16string> program_directory_;

@@ -14,12 +14,12 @@ void TForm1::Button3Click() { DirectoryListBox1->SetDirectory(ProgramDir()); }
 void TForm1::Button5Click() {
     const auto selected = SelectedFile();
     if (!selected) return;
-    SetKeyBoxes(ToQString(ExtractOnlyFileName(*selected)));
+    SetKeyBoxes(ToQString(ExtractOnlyFileName(DisplayText(*selected))));
     SetClipboardText(Edit1->text());
 }
 
 void TForm1::Label3Click() {
-    SetKeyBoxes(ToQString(ThisDir(DirectoryListBox1->Directory())));
+    SetKeyBoxes(ToQString(ThisDir(DisplayText(DirectoryListBox1->Directory()))));
     SetClipboardText(Edit1->text());
 }
 

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "fileio/path_text.h"
 
 namespace sorvane {
 
@@ -15,5 +18,11 @@ inline QString ToQString(std::u16string_view text) {
 inline std::u16string ToU16(const QString& text) {
     return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
 }
+
+// A path or name as the window shows it.
+inline QString ShownPath(const std::filesystem::path& path) { return ToQString(DisplayText(path)); }
+
+// A path the user typed or picked in a dialog.
+inline std::filesystem::path TypedPath(const QString& text) { return PathFromText(ToU16(text)); }
 
 }  // namespace sorvane

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "ui/fonts.h"
+#include "fileio/path_text.h"
 #include "ui/main_window.h"
 #include "ui/mouse_up_check_box.h"
 #include "ui/panel/directory_list_box.h"
@@ -47,7 +48,7 @@ void TForm1::ComboBox5Change() {
         Label3->setGeometry(layout.label3);
         DirectoryListBox1->setGeometry(layout.directory);
         FileListBox1->setGeometry(layout.files);
-        Label3->ShowPath(DirectoryListBox1->Directory(), DirectoryListBox1->width());
+        Label3->ShowPath(DisplayText(DirectoryListBox1->Directory()), DirectoryListBox1->width());
     };
     if (ComboBox5->currentText() == QStringLiteral("Сжать окно")) apply(kCollapsed);
     if (ComboBox5->currentText() == QStringLiteral("Развернуть окно")) apply(kExpanded);

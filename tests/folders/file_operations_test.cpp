@@ -82,10 +82,10 @@ TEST(WorkingDirectory, EnterFolderMovesTheProcessAndRefusesWhatCannotBeEntered) 
     TempDir dir;
     fs::create_directory(dir / "sub");
     const auto saved = fs::current_path();
-    const std::u16string entered = EnterFolder(dir.U16("sub") + u"/");
-    EXPECT_EQ(entered, Utf8ToUtf16(fs::canonical(dir / "sub").string()));
+    const fs::path entered = EnterFolder(dir.U16("sub") + u"/");
+    EXPECT_EQ(entered, fs::canonical(dir / "sub"));
     EXPECT_EQ(CurrentWorkingDirectory(), entered);
-    EXPECT_EQ(EnterFolder(u".."), Utf8ToUtf16(fs::canonical(dir.path()).string()));
+    EXPECT_EQ(EnterFolder(u".."), fs::canonical(dir.path()));
     EXPECT_THROW(EnterFolder(dir.U16("missing")), IoError);
     fs::current_path(saved);
 }

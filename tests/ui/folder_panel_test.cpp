@@ -11,6 +11,11 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
 #include "ui/panel/directory_list_box.h"
 #include "ui/panel/drive_combo_box.h"
 #include "ui/panel/file_list_box.h"
@@ -53,7 +58,83 @@ private:
         QFAIL("no such folder in the list");
     }
 
+    // Writes a file whose name is the given bytes.
+    static void WriteNamed(const std::filesystem::path& folder, const std::string& name, const std::string& content) {
+        std::ofstream(folder / name, std::ios::binary) << content;
+    }
+    static std::string ReadNamed(const std::filesystem::path& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    static void ClickRow(TForm1& window, int row) {
+        const QRect place = window.FileListBox1->visualRect(window.FileListBox1->model()->index(row, 0));
+        QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, place.center());
+    }
+
 private slots:
+    // Names from old Windows archives (Windows-1251 bytes) next to their U+FFFD and UTF-8 look-alikes:
+    // each is listed once and every command acts on the entry picked.
+    void namesThatAreNotUtf8AreListedOnceAndActedOnExactly() {
+        WindowFixture fixture;
+        const std::filesystem::path keys = ToU16(fixture.DataPath(QStringLiteral("keys")));
+        std::filesystem::create_directory(keys);
+        const std::string cp1251 = "\xEA\xEB\xFE\xF7.key";
+        const std::string lookalike = "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD.key";
+        const std::string utf8 = "\xD0\xBA\xD0\xBB\xD1\x8E\xD1\x87.key";
+        const std::vector<std::string> names{cp1251, lookalike, utf8};
+        for (std::size_t i = 0; i < names.size(); ++i) WriteNamed(keys, names[i], "key" + std::to_string(i) + "\r\n");
+        std::filesystem::create_directory(keys / "\xCF\xE0\xEF\xEA\xE0");  // "Папка" in Windows-1251
+        TForm1& window = fixture.Start();
+        window.DirectoryListBox1->SetDirectory(keys);
+        const QStringList shown = FileNames(window);
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.count(QStringLiteral("ключ.key")), 2);
+
+        // Copy: each row gives its own file's key.
+        QStringList copied;
+        for (int row = 0; row < 3; ++row) {
+            ClickRow(window, row);
+            QTest::mouseClick(window.Button1, Qt::LeftButton);
+            copied << window.Edit1->text();
+        }
+        copied.sort();
+        QCOMPARE(copied, (QStringList{QStringLiteral("key0"), QStringLiteral("key1"), QStringLiteral("key2")}));
+
+        // Write into the entry that holds key0 (the Windows-1251 name): that file alone changes.
+        int archived_row = -1;
+        for (int row = 0; row < 3; ++row)
+            if (window.FileListBox1->Names().EntryAt(row).name.native() == cp1251) archived_row = row;
+        QVERIFY(archived_row >= 0);
+        ClickRow(window, archived_row);
+        window.Edit1->setText(QStringLiteral("new"));
+        window.Edit2->setText(QStringLiteral("new"));
+        QTest::mouseClick(window.Button2, Qt::LeftButton);
+        QCOMPARE(ReadNamed(keys / cp1251), std::string("new\r\n"));
+        QCOMPARE(ReadNamed(keys / lookalike), std::string("key1\r\n"));
+        QCOMPARE(ReadNamed(keys / utf8), std::string("key2\r\n"));
+        QCOMPARE(fixture.dialogs().informations.back(), QStringLiteral("Пароль записан в файл ключ.key и скопирован в буфер обмена"));
+
+        // Rename and delete the same entry: the look-alikes stay.
+        ClickRow(window, archived_row);
+        window.Edit3->setText(QStringLiteral("renamed.key"));
+        QTest::mouseClick(window.Button8, Qt::LeftButton);
+        QVERIFY(!std::filesystem::exists(keys / cp1251));
+        QCOMPARE(ReadNamed(keys / "renamed.key"), std::string("new\r\n"));
+        const int renamed_row = static_cast<int>(FileNames(window).indexOf(QStringLiteral("renamed.key")));
+        ClickRow(window, renamed_row);
+        QTest::mouseClick(window.Button7, Qt::LeftButton);
+        QVERIFY(!std::filesystem::exists(keys / "renamed.key"));
+        QVERIFY(std::filesystem::exists(keys / lookalike) && std::filesystem::exists(keys / utf8));
+
+        // Such a folder can be entered, and comes back after a restart.
+        Enter(window, QStringLiteral("Папка"));
+        QCOMPARE(window.DirectoryListBox1->Directory(), keys / "\xCF\xE0\xEF\xEA\xE0");
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        fixture.Close();
+        QCOMPARE(fixture.Start().DirectoryListBox1->Directory(), keys / "\xCF\xE0\xEF\xEA\xE0");
+    }
+
+
     void enteringAFolderCouplesTheLists() {
         WindowFixture fixture;
         const QString keys = MakeKeysFolder(fixture);
@@ -64,13 +145,13 @@ private slots:
         QCOMPARE(window.Label3->text(), keys);
 
         SelectFile(window, QStringLiteral("b.key"));
-        QCOMPARE(ToQString(window.FileListBox1->FileName()), keys + QStringLiteral("/b.key"));
+        QCOMPARE(sorvane::ShownPath(window.FileListBox1->FileName()), keys + QStringLiteral("/b.key"));
         // Entering the subfolder by keyboard clears the selection; so does coming back.
         Enter(window, QStringLiteral("sub"));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys + QStringLiteral("/sub"));
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys + QStringLiteral("/sub"));
         QVERIFY(window.FileListBox1->FileName().empty());
         Enter(window, QStringLiteral("keys"));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
         QVERIFY(window.FileListBox1->FileName().empty());
     }
 
@@ -102,7 +183,7 @@ private slots:
         window.DirectoryListBox1->SetDirectory(ToU16(keys));
         QVERIFY(!window.FileListBox1->FileName().empty());
         QVERIFY_THROWS_EXCEPTION(std::exception, window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/gone"))));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
     }
 
     void button3GoesToTheProgramFolderAndKeepsTheSelectionThere() {
@@ -111,10 +192,10 @@ private slots:
         TForm1& window = fixture.Start();
         QTest::mouseClick(window.Button3, Qt::LeftButton);
         const QString program = QFileInfo(fixture.ProgramPath()).canonicalFilePath();
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), program);
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), program);
         SelectFile(window, QStringLiteral("m.key"));
         QTest::mouseClick(window.Button3, Qt::LeftButton);
-        QCOMPARE(ToQString(window.FileListBox1->FileName()), program + QStringLiteral("/m.key"));
+        QCOMPARE(sorvane::ShownPath(window.FileListBox1->FileName()), program + QStringLiteral("/m.key"));
     }
 
     void button5CopiesTheNameWithoutExtension() {

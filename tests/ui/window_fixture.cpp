@@ -55,7 +55,7 @@ void TypeText(QWidget* widget, const QString& text) {
 QStringList FileNames(TForm1& window) {
     QStringList names;
     auto& model = window.FileListBox1->Names();
-    for (int row = 0; row < model.rowCount(); ++row) names << ToQString(model.NameAt(row));
+    for (int row = 0; row < model.rowCount(); ++row) names << ToQString(model.EntryAt(row).shown);
     return names;
 }
 

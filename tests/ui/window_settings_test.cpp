@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(window.pos(), QPoint(0, 0));
         QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Развернуть окно"));
         QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(512, 490));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QDir::currentPath());
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), QDir::currentPath());
         QVERIFY(!window.CheckBox1->isChecked());
         QVERIFY(!window.CheckBox2->isChecked());
         QVERIFY(window.Edit4->text().isEmpty());
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(window.pos(), QPoint(40, 30));
         QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Сжать окно"));
         QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(260, 490));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
         QVERIFY(window.CheckBox1->isChecked());
         QCOMPARE(window.Edit4->font().family(), sorvane::kMaskFace);
         QCOMPARE(window.Edit4->text(), master);

@@ -5,11 +5,11 @@
 #include <QStyle>
 
 #include "fileio/io_error.h"
+#include "fileio/path_text.h"
 #include "folders/folder_listing.h"
 #include "folders/home_directory.h"
 #include "folders/path_names.h"
 #include "folders/working_directory.h"
-#include "text/case_folding.h"
 #include "ui/panel/file_list_box.h"
 #include "ui/panel/folder_label.h"
 #include "ui/qt_text.h"
@@ -17,48 +17,44 @@
 namespace sorvane {
 namespace {
 
-// The root and every folder down to `folder`, each with its own full path.
-std::vector<FolderEntry> Ancestors(const std::u16string& folder) {
-    std::vector<FolderEntry> entries;
-    std::u16string path = folder;
+// The root and every folder down to `folder`, each with its own full path; a root shows whole.
+std::vector<FolderLine> Ancestors(const std::filesystem::path& folder) {
+    std::vector<FolderLine> lines;
+    std::filesystem::path path = folder;
     for (;;) {
-        entries.push_back({path, ToQString(ThisDir(path)), 0, true});
-        const std::u16string up = UpDir(path);
+        const std::filesystem::path name = path.has_filename() ? path.filename() : path;
+        lines.push_back({path, ToQString(DisplayText(name)), 0, true});
+        std::filesystem::path up = path.parent_path();
         if (up.empty() || up == path) break;
-        path = up;
+        path = std::move(up);
     }
-    std::reverse(entries.begin(), entries.end());
-    for (std::size_t i = 0; i < entries.size(); ++i) entries[i].depth = static_cast<int>(i);
-    return entries;
-}
-
-bool SameFolder(std::u16string_view a, std::u16string_view b) {
-    // Windows file names ignore letter case; POSIX ones do not.
-    return kNativePathStyle == PathStyle::kWindows ? EqualsIgnoringCase(a, b) : a == b;
+    std::reverse(lines.begin(), lines.end());
+    for (std::size_t i = 0; i < lines.size(); ++i) lines[i].depth = static_cast<int>(i);
+    return lines;
 }
 
 }  // namespace
 
-void FolderEntriesModel::SetEntries(std::vector<FolderEntry> entries) {
+void FolderEntriesModel::SetLines(std::vector<FolderLine> lines) {
     beginResetModel();
-    entries_ = std::move(entries);
+    lines_ = std::move(lines);
     endResetModel();
 }
 
 int FolderEntriesModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
 
 QVariant FolderEntriesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const FolderEntry& entry = EntryAt(index.row());
+    const FolderLine& line = LineAt(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            return QString(entry.depth * 2, QLatin1Char(' ')) + entry.name;
+            return QString(line.depth * 2, QLatin1Char(' ')) + line.name;
         case Qt::DecorationRole:
-            return QApplication::style()->standardIcon(entry.open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+            return QApplication::style()->standardIcon(line.open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
         case Qt::ToolTipRole:
-            return ToQString(entry.path);
+            return ToQString(DisplayText(line.path));
         default:
             return {};
     }
@@ -72,27 +68,27 @@ DirectoryListBox::DirectoryListBox(FileListBox& file_list, FolderLabel& label, Q
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListView::doubleClicked, this, &DirectoryListBox::RequestEnter);
     // Both lists start in the working directory, or where the fallbacks lead when it cannot be read.
-    SetDirectoryOrFallback(u".");
+    SetDirectoryOrFallback(std::filesystem::path("."));
     if (directory_.empty()) {
         // Not even the root can be read: the panel stands there, empty, and the window still opens.
-        directory_ = std::u16string(1, PathSeparator());
-        label_.ShowPath(directory_, width());
+        directory_ = std::filesystem::path("/");
+        label_.ShowPath(DisplayText(directory_), width());
     }
 }
 
-void DirectoryListBox::SetDirectory(std::u16string_view folder) {
+void DirectoryListBox::SetDirectory(const std::filesystem::path& folder) {
     if (folder.empty() || SameFolder(folder, directory_)) return;
     // Read it before entering, so that a folder that cannot be listed is refused whole.
-    std::vector<std::u16string> subfolders = ListSubfolders(folder);
-    const std::u16string entered = EnterFolder(folder);
+    std::vector<FolderEntry> subfolders = ListSubfolders(folder);
+    const std::filesystem::path entered = EnterFolder(folder);
     Rebuild(entered, std::move(subfolders));
 }
 
-void DirectoryListBox::SetDirectoryOrFallback(std::u16string_view folder) {
+void DirectoryListBox::SetDirectoryOrFallback(const std::filesystem::path& folder) {
     if (folder.empty()) return;  // nothing to change
-    const std::u16string working = directory_.empty() ? std::u16string(u".") : directory_;
-    for (const std::u16string& candidate :
-         {std::u16string(folder), working, HomeDirectory(), std::u16string(1, PathSeparator())}) {
+    const std::filesystem::path working = directory_.empty() ? std::filesystem::path(".") : directory_;
+    for (const std::filesystem::path& candidate :
+         {folder, working, std::filesystem::path(HomeDirectory()), std::filesystem::path("/")}) {
         if (candidate.empty()) continue;  // no home folder known
         try {
             SetDirectory(candidate);
@@ -104,24 +100,24 @@ void DirectoryListBox::SetDirectoryOrFallback(std::u16string_view folder) {
 
 void DirectoryListBox::Update() { Rebuild(directory_, ListSubfolders(directory_)); }
 
-void DirectoryListBox::Rebuild(const std::u16string& folder, std::vector<std::u16string> subfolders) {
-    std::vector<FolderEntry> entries = Ancestors(folder);
-    const int depth = static_cast<int>(entries.size());
+void DirectoryListBox::Rebuild(const std::filesystem::path& folder, std::vector<FolderEntry> subfolders) {
+    std::vector<FolderLine> lines = Ancestors(folder);
+    const int depth = static_cast<int>(lines.size());
     const int current_row = depth - 1;
-    for (std::u16string& name : subfolders) {
-        entries.push_back({ChildPath(folder, name), ToQString(name), depth, false});
+    for (FolderEntry& subfolder : subfolders) {
+        lines.push_back({folder / subfolder.name, ToQString(subfolder.shown), depth, false});
     }
-    model_.SetEntries(std::move(entries));
+    model_.SetLines(std::move(lines));
     setCurrentIndex(model_.index(current_row));
     const bool moved = folder != directory_;
     directory_ = folder;
     file_list_.PointAt(directory_);
-    label_.ShowPath(directory_, width());
+    label_.ShowPath(DisplayText(directory_), width());
     if (moved) emit directoryChanged(directory_);
 }
 
 void DirectoryListBox::RequestEnter(const QModelIndex& index) {
-    if (index.isValid()) emit enterRequested(model_.EntryAt(index.row()).path);
+    if (index.isValid()) emit enterRequested(model_.LineAt(index.row()).path);
 }
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event) {

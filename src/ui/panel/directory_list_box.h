@@ -3,8 +3,11 @@
 #include <QAbstractListModel>
 #include <QListView>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "folders/folder_listing.h"
 
 namespace sorvane {
 
@@ -12,9 +15,9 @@ class FileListBox;
 class FolderLabel;
 
 // One line of the folder list: an ancestor of the current folder, the current folder itself, or
-// one of its subfolders.
-struct FolderEntry {
-    std::u16string path;
+// one of its subfolders, with its path as the file system has it.
+struct FolderLine {
+    std::filesystem::path path;
     QString name;
     int depth = 0;
     bool open = false;  // an ancestor or the current folder
@@ -23,13 +26,13 @@ struct FolderEntry {
 class FolderEntriesModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
-    void SetEntries(std::vector<FolderEntry> entries);
-    const FolderEntry& EntryAt(int row) const { return entries_[static_cast<std::size_t>(row)]; }
+    void SetLines(std::vector<FolderLine> lines);
+    const FolderLine& LineAt(int row) const { return lines_[static_cast<std::size_t>(row)]; }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<FolderEntry> entries_;
+    std::vector<FolderLine> lines_;
 };
 
 // The folder list: the current folder with its ancestors and subfolders. Moving makes the folder
@@ -39,33 +42,33 @@ class DirectoryListBox final : public QListView {
 public:
     DirectoryListBox(FileListBox& file_list, FolderLabel& label, QWidget* parent = nullptr);
 
-    const std::u16string& Directory() const { return directory_; }
-    // Empty text and the folder already shown are ignored; otherwise moves there. Throws IoError
+    const std::filesystem::path& Directory() const { return directory_; }
+    // An empty path and the folder already shown are ignored; otherwise moves there. Throws IoError
     // naming the folder when it cannot be entered or read; the list then stays where it was.
-    void SetDirectory(std::u16string_view folder);
+    void SetDirectory(const std::filesystem::path& folder);
     // Sets the folder; one that cannot be entered or read (gone, a stick not plugged in) gives way,
     // silently, to the process's working folder, then the home folder, then the root.
-    void SetDirectoryOrFallback(std::u16string_view folder);
+    void SetDirectoryOrFallback(const std::filesystem::path& folder);
     // Reads the current folder again, then points the file list at it and updates the label.
     void Update();
 
 signals:
     // The user asked to enter a folder (double click or Enter on its line).
-    void enterRequested(const std::u16string& folder);
+    void enterRequested(const std::filesystem::path& folder);
     // The current folder changed.
-    void directoryChanged(const std::u16string& folder);
+    void directoryChanged(const std::filesystem::path& folder);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Rebuild(const std::u16string& folder, std::vector<std::u16string> subfolders);
+    void Rebuild(const std::filesystem::path& folder, std::vector<FolderEntry> subfolders);
     void RequestEnter(const QModelIndex& index);
 
     FileListBox& file_list_;
     FolderLabel& label_;
     FolderEntriesModel model_;
-    std::u16string directory_;
+    std::filesystem::path directory_;
 };
 
 }  // namespace sorvane

@@ -1,10 +1,10 @@
 #include "ui/panel/drive_combo_box.h"
 
+#include <QFile>
 #include <QStorageInfo>
 
 #include <algorithm>
 
-#include "ui/qt_text.h"
 
 namespace sorvane {
 namespace {
@@ -29,13 +29,13 @@ DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this](int index) {
         // The drive already shown: the folder and the selection stay as they are.
         if (index == shown_) return;
-        emit driveChosen(ToU16(itemText(index)));
+        emit driveChosen(std::filesystem::path(QFile::encodeName(itemText(index)).toStdString()));
         setCurrentIndex(shown_);  // the new drive after a move, the old one when it was refused
     });
 }
 
-void DriveComboBox::ShowDriveOf(const std::u16string& folder) {
-    const QString path = ToQString(folder);
+void DriveComboBox::ShowDriveOf(const std::filesystem::path& folder) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(folder.native()));
     int best = -1;
     for (int i = 0; i < count(); ++i) {
         const QString root = itemText(i);

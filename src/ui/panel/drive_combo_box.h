@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,13 +15,13 @@ class DriveComboBox final : public QComboBox {
 public:
     explicit DriveComboBox(QWidget* parent = nullptr);
     // Shows the volume that holds the folder.
-    void ShowDriveOf(const std::u16string& folder);
+    void ShowDriveOf(const std::filesystem::path& folder);
 
     // The volume roots offered, in the list's order.
     std::vector<std::u16string> Roots() const;
 
 signals:
-    void driveChosen(const std::u16string& root);
+    void driveChosen(const std::filesystem::path& root);
 
 private:
     int shown_ = -1;

@@ -2,8 +2,6 @@
 
 #include <QStyledItemDelegate>
 
-#include "folders/folder_listing.h"
-#include "folders/path_names.h"
 #include "ui/qt_text.h"
 
 namespace sorvane {
@@ -21,19 +19,19 @@ public:
 
 }  // namespace
 
-void FileNamesModel::SetNames(std::vector<std::u16string> names) {
+void FileNamesModel::SetEntries(std::vector<FolderEntry> entries) {
     beginResetModel();
-    names_ = std::move(names);
+    entries_ = std::move(entries);
     endResetModel();
 }
 
 int FileNamesModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(names_.size());
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
 QVariant FileNamesModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    return ToQString(NameAt(index.row()));
+    return ToQString(EntryAt(index.row()).shown);
 }
 
 FileListBox::FileListBox(QWidget* parent) : QListView(parent) {
@@ -44,17 +42,17 @@ FileListBox::FileListBox(QWidget* parent) : QListView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-std::u16string FileListBox::FileName() const {
+std::filesystem::path FileListBox::FileName() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) return {};
-    return ChildPath(folder_, model_.NameAt(selected.front().row()));
+    return folder_ / model_.EntryAt(selected.front().row()).name;
 }
 
 void FileListBox::Update() {
-    model_.SetNames(folder_.empty() ? std::vector<std::u16string>{} : ListFiles(folder_, mask_));
+    model_.SetEntries(folder_.empty() ? std::vector<FolderEntry>{} : ListFiles(folder_, mask_));
 }
 
-void FileListBox::PointAt(const std::u16string& folder) {
+void FileListBox::PointAt(const std::filesystem::path& folder) {
     if (folder == folder_) return;
     folder_ = folder;
     Update();
