@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev python3-fonttools python3-xlib fonts-liberation2 fonts-dejavu-core xvfb xauth)
+          qt6-base-dev python3-fonttools python3-xlib fonts-liberation2 fonts-dejavu-core xvfb xauth xclip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
