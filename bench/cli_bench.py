@@ -2,7 +2,7 @@
 """Whole-process times of sorvane-cli against the shell tools for the same step.
 
 Usage: bench/cli_bench.py CLI [RUNS]   (copy is timed under its own Xvfb; needs Debian's xvfb and xclip)
-Each command runs RUNS times (50 by default) from a fresh temporary folder, spawned directly (no
+Each command runs RUNS times (50 by default, the commands taking turns) from a fresh temporary folder, spawned directly (no
 shell) and timed from spawn to exit; prints one line per command with the median, the fastest and
 the slowest run in milliseconds. copy and xclip alternate, each taking the clipboard from the other.
 """
@@ -73,9 +73,14 @@ def measure(cli, runs=50):
         pwgen = shutil.which("pwgen")
         if pwgen:
             commands["pwgen -s 20 1"] = [pwgen, "-s", "20", "1"]
-        for name, argv in commands.items():
+        for argv in commands.values():
             one_run(argv, folder, environment)  # warm the file cache
-            rows[name] = summary([one_run(argv, folder, environment) for _ in range(runs)])
+        # Round by round, so that a busy moment of the machine weighs on every command alike.
+        times = {name: [] for name in commands}
+        for _ in range(runs):
+            for name, argv in commands.items():
+                times[name].append(one_run(argv, folder, environment))
+        rows.update({name: summary(values) for name, values in times.items()})
         for tool in ("pass", "keepassxc-cli"):
             rows[tool] = None if shutil.which(tool) is None else "installed, not set up for this benchmark"
 
