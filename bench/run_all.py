@@ -11,6 +11,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import cli_bench  # noqa: E402
 import startup_bench  # noqa: E402
 
 
@@ -62,6 +63,30 @@ def main():
                  f"a bare Qt window of the same size: median {statistics.median(bare):.0f} ms "
                  f"(fastest {min(bare):.0f}, slowest {max(bare):.0f})",
                  f"{statistics.median(ours) / statistics.median(bare):.2f}"))
+
+    cli = cli_bench.measure(os.path.join(build, "src", "app", "sorvane-cli"), 50)
+    head = cli["head -n1"]["median"]
+    peers = "; ".join(f"`{tool}`: not installed" if cli[tool] is None else f"`{tool}`: {cli[tool]}"
+                      for tool in ("pass", "keepassxc-cli"))
+
+    def cli_ms(row):
+        return f"median {row['median']:.2f} ms (fastest {row['fastest']:.2f})"
+
+    for name, label in (("show", "`sorvane-cli show`, plain key file, whole process (50 runs)"),
+                        ("show under a master key file", "`sorvane-cli show --master-file`, whole process (50 runs)")):
+        rows.append((label, cli_ms(cli[name]), f"`head -n1`: {cli_ms(cli['head -n1'])}; {peers}",
+                     f"{cli[name]['median'] / head:.2f}"))
+    generate_tools = f"`head -n1`: {cli_ms(cli['head -n1'])}"
+    generate_ratio = f"{cli['generate 20']['median'] / head:.2f}"
+    if "pwgen -s 20 1" in cli:
+        generate_tools = f"`pwgen -s 20 1`: {cli_ms(cli['pwgen -s 20 1'])}; " + generate_tools
+        generate_ratio = f"{cli['generate 20']['median'] / cli['pwgen -s 20 1']['median']:.2f}; " + generate_ratio
+    rows.append(("`sorvane-cli generate --length 20`, whole process (50 runs)", cli_ms(cli["generate 20"]),
+                 generate_tools + "; `keepassxc-cli`: " + ("not installed" if cli["keepassxc-cli"] is None
+                                                           else str(cli["keepassxc-cli"])), generate_ratio))
+    xclip = cli["xclip -selection clipboard"]
+    rows.append(("`sorvane-cli copy` until the clipboard holds the key (Xvfb, xcb, 50 runs)", cli_ms(cli["copy"]),
+                 f"`xclip -selection clipboard`: {cli_ms(xclip)}", f"{cli['copy']['median'] / xclip['median']:.2f}"))
 
     print("| Step | Sorvane | Command-line tool or reference, same run | Ratio (Sorvane / reference) |")
     print("|---|---|---|---|")

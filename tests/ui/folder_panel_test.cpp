@@ -242,8 +242,8 @@ private slots:
         drives->showPopup();
         drives->view()->setCurrentIndex(drives->model()->index(shown, 0));
         QTest::keyClick(drives->view(), Qt::Key_Return);
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), keys);
-        QCOMPARE(ToQString(window.FileListBox1->FileName()), keys + QStringLiteral("/a.key"));
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
+        QCOMPARE(sorvane::ShownPath(window.FileListBox1->FileName()), keys + QStringLiteral("/a.key"));
         QCOMPARE(drives->currentIndex(), shown);
     }
 
@@ -254,16 +254,16 @@ private slots:
         QVERIFY(QFile::link(keys, link));
         TForm1& window = fixture.Start();
         window.DirectoryListBox1->SetDirectory(ToU16(link));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), link);
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), link);
         QCOMPARE(window.Label3->text(), link);
         QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key")}));
         Enter(window, QStringLiteral("sub"));
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), link + QStringLiteral("/sub"));
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), link + QStringLiteral("/sub"));
         Enter(window, QStringLiteral("link"));
 
         window.ComboBox4->setCurrentIndex(1);
         QTest::mouseClick(window.Button7, Qt::LeftButton);
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QFileInfo(link).path());
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), QFileInfo(link).path());
         QVERIFY(!QFileInfo(link).isSymLink() && !QFileInfo::exists(link));
         QCOMPARE(QDir(keys).entryList(QDir::Files | QDir::Hidden).size(), 5);  // the tree it pointed to is whole
         QVERIFY(QFileInfo(keys + QStringLiteral("/sub")).isDir());
@@ -302,12 +302,12 @@ private slots:
         };
         for (const Case& test : cases) {
             window.DirectoryListBox1->SetDirectory(ToU16(test.folder));
-            const QString shown = ToQString(window.DirectoryListBox1->Directory());
+            const QString shown = sorvane::ShownPath(window.DirectoryListBox1->Directory());
             fixture.dialogs().informations.clear();
             QTest::mouseClick(window.Button7, Qt::LeftButton);
             QTest::mouseClick(window.Button8, Qt::LeftButton);
             QCOMPARE(fixture.dialogs().informations, (QStringList{test.refusal_to_delete, test.refusal_to_rename}));
-            QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), shown);
+            QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), shown);
         }
         qputenv("HOME", saved_home);
         for (const QString& folder : {home, volume}) QVERIFY(QFile::exists(folder + QStringLiteral("/keys/a.key")));
@@ -327,7 +327,7 @@ private slots:
         QVERIFY(QFile::setPermissions(locked, QFileDevice::ExeOwner));  // can be entered, not listed
         TForm1& window = fixture.Start();
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QDir::homePath());
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), QDir::homePath());
         QVERIFY(fixture.dialogs().errors.isEmpty());
     }
 

@@ -171,14 +171,14 @@ private slots:
             QApplication::sendEvent(widget, &wheel);
         };
         window.Button1->setFocus();
-        const QString folder = sorvane::ToQString(window.DirectoryListBox1->Directory());
+        const QString folder = sorvane::ShownPath(window.DirectoryListBox1->Directory());
         for (QComboBox* box : window.findChildren<QComboBox*>()) {
             const int index = box->currentIndex();
             turn(box);
             turn(box->isEditable() ? static_cast<QWidget*>(box->lineEdit()) : box);
             QCOMPARE(box->currentIndex(), index);
         }
-        QCOMPARE(sorvane::ToQString(window.DirectoryListBox1->Directory()), folder);  // the drive list too
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), folder);  // the drive list too
         turn(window.SpinEdit1);
         QCOMPARE(window.SpinEdit1->value(), 7);
         QCOMPARE(window.ComboBox4->currentText(), QStringLiteral("Файл"));

@@ -139,7 +139,7 @@ private slots:
         TForm1& window = fixture.Start();
         if (unreadable) QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(fixture.dialogs().errors.isEmpty());
-        QCOMPARE(ToQString(window.DirectoryListBox1->Directory()), QDir::currentPath());
+        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), QDir::currentPath());
         // The rest of start-up ran: layout, check boxes, master field, start items, masking.
         QCOMPARE(QSize(window.OuterWidth(), window.OuterHeight()), QSize(260, 490));
         QVERIFY(window.CheckBox1->isChecked());

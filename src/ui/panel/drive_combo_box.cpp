@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ui/qt_text.h"
 
 namespace sorvane {
 namespace {
