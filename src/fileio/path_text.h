@@ -15,6 +15,7 @@ std::filesystem::path PathFromText(std::u16string_view text);
 // How a path or a name is shown: UTF-8 as it is; a name that is not valid UTF-8 (carried over from
 // an old Windows archive, say) is read as Windows-1251, which every byte string survives.
 std::u16string DisplayText(const std::filesystem::path& path);
+std::u16string DisplayText(std::string_view name);
 
 // Whether the path's bytes are text as the user could type it (valid UTF-8), so that PathFromText of
 // DisplayText gives it back.

@@ -34,14 +34,16 @@ bool MatchesMask(std::u16string_view name, std::u16string_view mask) {
     return MatchFrom(name, mask);
 }
 
-bool ListOrderLess(std::u16string_view a, std::u16string_view b) {
+int CompareListOrder(std::u16string_view a, std::u16string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
         const char16_t fa = FoldCase(a[i]), fb = FoldCase(b[i]);
-        if (fa != fb) return fa < fb;
+        if (fa != fb) return fa < fb ? -1 : 1;
     }
-    if (a.size() != b.size()) return a.size() < b.size();
-    return a < b;
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
 }
+
+bool ListOrderLess(std::u16string_view a, std::u16string_view b) { return CompareListOrder(a, b) < 0; }
 
 }  // namespace sorvane

@@ -13,11 +13,13 @@ bool MatchesMask(std::u16string_view name, std::u16string_view mask);
 
 // Orders names as the lists show them: without regard to letter case, then by code unit.
 bool ListOrderLess(std::u16string_view a, std::u16string_view b);
+// The same order as a three-way comparison: negative, zero or positive.
+int CompareListOrder(std::u16string_view a, std::u16string_view b);
 
 // An entry of a folder: its name exactly as the file system has it, and the name as shown. Two
 // entries that look alike are still two entries.
 struct FolderEntry {
-    std::filesystem::path name;
+    std::filesystem::path::string_type name;  // not a path: a listing makes many, and paths parse themselves
     std::u16string shown;
 };
 

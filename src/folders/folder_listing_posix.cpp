@@ -39,17 +39,12 @@ void ForEachEntry(const std::filesystem::path& folder, Visit visit) {
 
 void SortEntries(std::vector<FolderEntry>& entries) {
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        if (ListOrderLess(a.shown, b.shown)) return true;
-        if (ListOrderLess(b.shown, a.shown)) return false;
-        return a.name.native() < b.name.native();  // look-alikes: by their bytes
+        const int order = CompareListOrder(a.shown, b.shown);
+        return order != 0 ? order < 0 : a.name < b.name;  // look-alikes: by their bytes
     });
 }
 
-FolderEntry MakeEntry(std::string_view name) {
-    std::filesystem::path path{std::string(name)};
-    std::u16string shown = DisplayText(path);
-    return {std::move(path), std::move(shown)};
-}
+FolderEntry MakeEntry(std::string_view name) { return {std::string(name), DisplayText(name)}; }
 
 }  // namespace
 

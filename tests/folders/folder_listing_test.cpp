@@ -59,13 +59,13 @@ TEST(FolderListing, NamesThatAreNotUtf8StayDistinctFromTheirLookAlikes) {
     const std::vector<FolderEntry> files = ListFiles(dir.path(), u"*.key");
     ASSERT_EQ(files.size(), 4u);
     std::vector<std::string> names;
-    for (const FolderEntry& entry : files) names.push_back(entry.name.native());
+    for (const FolderEntry& entry : files) names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     std::vector<std::string> expected{cp1251, replacement, cyrillic, lone_byte};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
     for (const FolderEntry& entry : files) {
-        EXPECT_EQ(testing::ReadBytes(dir.path() / entry.name), entry.name.native());  // each reaches its own file
+        EXPECT_EQ(testing::ReadBytes(dir.path() / entry.name), entry.name);  // each reaches its own file
         if (entry.name == cp1251) {
             EXPECT_EQ(entry.shown, u"ключ.key");  // shown as the archive meant it
         }
@@ -76,7 +76,7 @@ TEST(FolderListing, NamesThatAreNotUtf8StayDistinctFromTheirLookAlikes) {
     const std::vector<FolderEntry> folders = ListSubfolders(dir.path());
     ASSERT_EQ(folders.size(), 1u);
     EXPECT_EQ(folders[0].shown, u"Папка");
-    EXPECT_EQ(folders[0].name.native(), "\xCF\xE0\xEF\xEA\xE0");
+    EXPECT_EQ(folders[0].name, "\xCF\xE0\xEF\xEA\xE0");
 }
 
 }  // namespace

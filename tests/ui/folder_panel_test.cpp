@@ -103,7 +103,7 @@ private slots:
         // Write into the entry that holds key0 (the Windows-1251 name): that file alone changes.
         int archived_row = -1;
         for (int row = 0; row < 3; ++row)
-            if (window.FileListBox1->Names().EntryAt(row).name.native() == cp1251) archived_row = row;
+            if (window.FileListBox1->Names().EntryAt(row).name == cp1251) archived_row = row;
         QVERIFY(archived_row >= 0);
         ClickRow(window, archived_row);
         window.Edit1->setText(QStringLiteral("new"));
