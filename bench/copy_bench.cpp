@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTemporaryDir>

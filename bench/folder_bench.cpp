@@ -2,7 +2,6 @@
 // `ls -f` (unsorted) and `ls` (sorted) of the same folder in the same run.
 #include <benchmark/benchmark.h>
 
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>

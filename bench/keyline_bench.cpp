@@ -69,14 +69,17 @@ void BM_ReadKeyLine_100MB_NoLineBreak(benchmark::State& state) {
     state.counters["peak_growth_MB"] = (PeakResidentKiB() - before) * 1024.0 / 1e6;
     state.counters["peak_vs_line"] = (PeakResidentKiB() - before) * 1024.0 / line_bytes;
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kSize));
-    state.counters["head_n1_ms"] = sorvane::bench::MedianSecondsOf("head -n1 '" + sorvane::Utf16ToUtf8(path) + "' > /dev/null") * 1e3;
+    state.counters["head_n1_ms"] =
+        sorvane::bench::MedianSecondsOf("head -n1 '" + sorvane::Utf16ToUtf8(path) + "' > /dev/null") * 1e3;
 }
 BENCHMARK(BM_ReadKeyLine_100MB_NoLineBreak)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ReadKeyLine_1GB_ShortFirstLine(benchmark::State& state) {
-    const std::u16string path = sorvane::Utf8ToUtf16(MakeFile("big.key", "twenty-characters-01", 1000ull * 1000 * 1000, true));
+    const std::u16string path =
+        sorvane::Utf8ToUtf16(MakeFile("big.key", "twenty-characters-01", 1000ull * 1000 * 1000, true));
     for (auto _ : state) benchmark::DoNotOptimize(sorvane::ReadKeyLine(path));
-    state.counters["head_n1_ms"] = sorvane::bench::MedianSecondsOf("head -n1 '" + sorvane::Utf16ToUtf8(path) + "' > /dev/null") * 1e3;
+    state.counters["head_n1_ms"] =
+        sorvane::bench::MedianSecondsOf("head -n1 '" + sorvane::Utf16ToUtf8(path) + "' > /dev/null") * 1e3;
 }
 BENCHMARK(BM_ReadKeyLine_1GB_ShortFirstLine)->Unit(benchmark::kMicrosecond);
 

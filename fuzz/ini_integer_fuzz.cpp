@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int n = static_cast<int>(raw);
     const long long value = n;
     const std::string sign = value < 0 ? "-" : "";
-    const unsigned long long magnitude = value < 0 ? static_cast<unsigned long long>(-value) : static_cast<unsigned long long>(value);
+    const unsigned long long magnitude =
+        value < 0 ? static_cast<unsigned long long>(-value) : static_cast<unsigned long long>(value);
     for (const std::string& spelling : {std::to_string(n), " \t" + std::to_string(n), sign + "$" + Hex(magnitude),
                                         sign + "0x" + Hex(magnitude), sign + "X" + Hex(magnitude)}) {
         if (sorvane::ParseIniInteger(Wide(spelling)) != n) std::abort();

@@ -24,7 +24,8 @@ int MemoryFile() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string content(reinterpret_cast<const char*>(data), size);
     const int fd = MemoryFile();
-    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, content.data(), content.size(), 0) != static_cast<ssize_t>(content.size()))
+    if (::ftruncate(fd, 0) != 0 ||
+        ::pwrite(fd, content.data(), content.size(), 0) != static_cast<ssize_t>(content.size()))
         std::abort();
     static const std::u16string path = sorvane::Utf8ToUtf16("/proc/self/fd/" + std::to_string(fd));
     const std::u16string line = sorvane::ReadKeyLine(path);

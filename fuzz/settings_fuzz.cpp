@@ -27,15 +27,33 @@ WindowSettings Read(std::string_view bytes) {
 // Sets the member picked by which: the number for the numbers and booleans, the text for the texts.
 void Change(WindowSettings& settings, unsigned which, int number, const std::u16string& text) {
     switch (which % 9) {
-        case 0: settings.left = number; break;
-        case 1: settings.top = number; break;
-        case 2: settings.width = number; break;
-        case 3: settings.height = number; break;
-        case 4: settings.window_state = text; break;
-        case 5: settings.dir = text; break;
-        case 6: settings.hide_pass1 = number & 1; break;
-        case 7: settings.remember = number & 1; break;
-        default: settings.password = text; break;
+        case 0:
+            settings.left = number;
+            break;
+        case 1:
+            settings.top = number;
+            break;
+        case 2:
+            settings.width = number;
+            break;
+        case 3:
+            settings.height = number;
+            break;
+        case 4:
+            settings.window_state = text;
+            break;
+        case 5:
+            settings.dir = text;
+            break;
+        case 6:
+            settings.hide_pass1 = number & 1;
+            break;
+        case 7:
+            settings.remember = number & 1;
+            break;
+        default:
+            settings.password = text;
+            break;
     }
 }
 

@@ -35,7 +35,9 @@ int NumberIn(std::string_view option, std::string_view value, int lowest, int hi
     return number;
 }
 
-bool TakesMasterKey(Command command) { return command == Command::kShow || command == Command::kCopy || command == Command::kStore; }
+bool TakesMasterKey(Command command) {
+    return command == Command::kShow || command == Command::kCopy || command == Command::kStore;
+}
 
 // Walks the arguments after the command: options with their values ("--x V" or "--x=V") and the
 // one file name; "--" ends the options.
@@ -98,7 +100,8 @@ private:
     static ClassChoice Classes(std::string_view list) {
         const std::optional<ClassChoice> choice = ParseClassNames(list);
         if (!choice)
-            throw Usage(u"Неизвестный класс символов в «" + Text(list) + u"»: допустимы latin, latin-upper, latin-lower, "
+            throw Usage(u"Неизвестный класс символов в «" + Text(list) +
+                        u"»: допустимы latin, latin-upper, latin-lower, "
                         u"russian, russian-upper, russian-lower, digits, signs, none");
         return *choice;
     }

@@ -24,9 +24,9 @@ struct CliArguments {
     std::u16string file;  // the key file of show, copy and store
     MasterSource master = MasterSource::kRemembered;
     std::u16string master_file;
-    bool from_stdin = false;                  // store --stdin
-    std::optional<int> clear_seconds;         // copy --clear
-    int length = 7;                           // generate --length, as the window's spin box starts
+    bool from_stdin = false;                                  // store --stdin
+    std::optional<int> clear_seconds;                         // copy --clear
+    int length = 7;                                           // generate --length, as the window's spin box starts
     ClassChoice classes{u"Английские", u"Ничего", u"Цифры"};  // the window's start choice
 };
 

@@ -28,10 +28,10 @@ std::optional<ClassChoice> ParseClassNames(std::string_view list) {
         BoxChoice* box;
         bool first, second;
     } names[] = {
-        {"latin", &english, true, true},         {"latin-upper", &english, true, false},
-        {"latin-lower", &english, false, true},  {"russian", &russian, true, true},
+        {"latin", &english, true, true},          {"latin-upper", &english, true, false},
+        {"latin-lower", &english, false, true},   {"russian", &russian, true, true},
         {"russian-upper", &russian, true, false}, {"russian-lower", &russian, false, true},
-        {"digits", &digits, true, false},        {"signs", &digits, false, true},
+        {"digits", &digits, true, false},         {"signs", &digits, false, true},
         {"none", nullptr, false, false},
     };
     for (std::size_t start = 0;;) {

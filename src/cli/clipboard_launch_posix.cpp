@@ -129,7 +129,8 @@ CliFailure ServerFailure(pid_t server) {
     int status = 0;
     while (::waitpid(server, &status, 0) < 0 && errno == EINTR) {
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) != 0) return CliFailure(static_cast<ExitCode>(WEXITSTATUS(status)), u"");
+    if (WIFEXITED(status) && WEXITSTATUS(status) != 0)
+        return CliFailure(static_cast<ExitCode>(WEXITSTATUS(status)), u"");
     if (WIFSIGNALED(status))
         return CliFailure(ExitCode::kIo, u"Программа буфера обмена завершилась по сигналу " +
                                              Utf8ToUtf16(std::to_string(WTERMSIG(status))));
@@ -149,8 +150,8 @@ void PutOnClipboard(std::string_view key, std::optional<int> clear_seconds) {
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
     pid_t server = 0;
-    if (const int error = ::posix_spawn(&server, server_path.c_str(), setup.actions(), setup.attributes(), argv.data(),
-                                        environ))
+    if (const int error =
+            ::posix_spawn(&server, server_path.c_str(), setup.actions(), setup.attributes(), argv.data(), environ))
         throw StartFailure(error);
     key_pipe.CloseRead();
     ready_pipe.CloseWrite();

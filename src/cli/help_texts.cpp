@@ -30,13 +30,15 @@ constexpr std::string_view kProgram = R"(Использование: sorvane-cli
 Справка по команде: sorvane-cli КОМАНДА --help; подробно: man sorvane-cli
 )";
 
-constexpr std::string_view kShow = R"(Использование: sorvane-cli show FILE [--master-file FILE | --master-prompt | --no-master]
+constexpr std::string_view kShow =
+    R"(Использование: sorvane-cli show FILE [--master-file FILE | --master-prompt | --no-master]
 
 Выводит ключ из первой строки файла FILE, расшифрованный под мастер-ключом,
 если он задан, и перевод строки.
 )";
 
-constexpr std::string_view kCopy = R"(Использование: sorvane-cli copy FILE [--clear SECONDS] [--master-file FILE | --master-prompt | --no-master]
+constexpr std::string_view kCopy =
+    R"(Использование: sorvane-cli copy FILE [--clear SECONDS] [--master-file FILE | --master-prompt | --no-master]
 
 Помещает ключ из файла FILE в буфер обмена с пометкой
 x-kde-passwordManagerHint: secret (менеджеры истории буфера его не сохраняют)
@@ -47,7 +49,8 @@ x-kde-passwordManagerHint: secret (менеджеры истории буфер�
                     если в нём всё ещё этот ключ
 )";
 
-constexpr std::string_view kStore = R"(Использование: sorvane-cli store FILE [--stdin] [--master-file FILE | --master-prompt | --no-master]
+constexpr std::string_view kStore =
+    R"(Использование: sorvane-cli store FILE [--stdin] [--master-file FILE | --master-prompt | --no-master]
 
 Записывает ключ в файл FILE (одна строка в Windows-1251, атомарная замена),
 зашифрованный под мастер-ключом, если он задан. Ключ вводится дважды с

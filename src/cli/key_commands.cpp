@@ -1,6 +1,6 @@
 // show, copy and store: the window's copy and write commands without the window.
-#include "cli/clipboard_launch.h"
 #include "cli/cli_failure.h"
+#include "cli/clipboard_launch.h"
 #include "cli/commands.h"
 #include "cli/hidden_input.h"
 #include "cli/master_source.h"

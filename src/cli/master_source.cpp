@@ -2,10 +2,10 @@
 
 #include "cli/cli_failure.h"
 #include "cli/hidden_input.h"
-#include "folders/program_directory.h"
-#include "folders/settings_location.h"
 #include "cli/standard_streams.h"
 #include "folders/file_operations.h"
+#include "folders/program_directory.h"
+#include "folders/settings_location.h"
 #include "keystore/remembered_master_field.h"
 #include "settings/settings_file.h"
 #include "settings/window_settings.h"

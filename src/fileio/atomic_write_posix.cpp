@@ -129,7 +129,8 @@ public:
                 Discard(temporary);
                 throw Fail(error);
             }
-            if (CurrentWriteSyscalls().renameat(folder_.get(), temporary_name_.c_str(), folder_.get(), name_.c_str()) == 0)
+            if (CurrentWriteSyscalls().renameat(folder_.get(), temporary_name_.c_str(), folder_.get(), name_.c_str()) ==
+                0)
                 break;  // flushed before: closing can lose nothing now
             const int error = errno;
             Discard(temporary);
@@ -178,7 +179,8 @@ private:
                 // Keep the owner when we may (as root); otherwise the file becomes ours, as any new copy would.
                 [[maybe_unused]] const int ignored = ::fchown(fd, existing->st_uid, existing->st_gid);
             }
-            const FileDescriptor old(::openat(folder_.get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+            const FileDescriptor old(
+                ::openat(folder_.get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
             if (old.valid()) CopyExtendedAttributes(old.get(), fd);
             if (::fchmod(fd, existing->st_mode & 07777) != 0) return errno;
         }
@@ -205,7 +207,8 @@ private:
         while (const dirent* entry = ::readdir(dir)) {
             const std::string_view name = entry->d_name;
             if (name.size() != prefix.size() + kRandomLength || name.substr(0, prefix.size()) != prefix) continue;
-            const FileDescriptor fd(::openat(folder_.get(), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+            const FileDescriptor fd(
+                ::openat(folder_.get(), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
             struct stat info {};
             if (!fd.valid() || ::fstat(fd.get(), &info) != 0) continue;
             if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;

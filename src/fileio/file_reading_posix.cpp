@@ -35,7 +35,8 @@ void ReadFileInBlocks(const std::filesystem::path& path,
             throw IoErrorFromErrno(IoAction::kReadFile, path, errno);
         }
         if (got == 0) return;
-        if (!consume(std::string_view(buffer.data(), static_cast<std::size_t>(got)), static_cast<std::uint64_t>(info.st_size)))
+        if (!consume(std::string_view(buffer.data(), static_cast<std::size_t>(got)),
+                     static_cast<std::uint64_t>(info.st_size)))
             return;
     }
 }

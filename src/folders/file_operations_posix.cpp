@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <string>
 
-
 namespace sorvane {
 namespace {
 

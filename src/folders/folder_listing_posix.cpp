@@ -22,7 +22,7 @@ void ForEachEntry(const std::filesystem::path& folder, Visit visit) {
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') continue;  // ".", ".." and hidden entries
-        EntryKind kind = entry->d_type == DT_DIR ? EntryKind::kFolder
+        EntryKind kind = entry->d_type == DT_DIR   ? EntryKind::kFolder
                          : entry->d_type == DT_REG ? EntryKind::kFile
                                                    : EntryKind::kOther;
         if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {

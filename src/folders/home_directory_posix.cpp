@@ -11,8 +11,8 @@ namespace sorvane {
 
 std::u16string HomeDirectory() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') return Utf8ToUtf16(home);
-    if (const passwd* account = ::getpwuid(::getuid()); account != nullptr && account->pw_dir != nullptr &&
-                                                         account->pw_dir[0] == '/')
+    if (const passwd* account = ::getpwuid(::getuid());
+        account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] == '/')
         return Utf8ToUtf16(account->pw_dir);
     return {};
 }

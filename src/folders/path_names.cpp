@@ -77,9 +77,7 @@ bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b) 
     return a == b;
 }
 
-bool IsRootFolder(const std::filesystem::path& folder) {
-    return !folder.empty() && folder == folder.root_path();
-}
+bool IsRootFolder(const std::filesystem::path& folder) { return !folder.empty() && folder == folder.root_path(); }
 
 bool IsRootFolder(std::u16string_view folder, PathStyle style) {
     if (style == PathStyle::kPosix) return folder == u"/";

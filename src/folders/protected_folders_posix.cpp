@@ -36,10 +36,12 @@ struct ProtectedPlace {
 
 }  // namespace
 
-FolderProtection ProtectionOf(const std::filesystem::path& folder_path, const std::vector<std::u16string>& mount_points) {
+FolderProtection ProtectionOf(const std::filesystem::path& folder_path,
+                              const std::vector<std::u16string>& mount_points) {
     const std::string folder = WithoutTrailingSeparators(folder_path.native());
     if (folder == "/") return FolderProtection::kRoot;
-    std::vector<ProtectedPlace> places = {{"/", FolderProtection::kRoot}, {Utf16ToUtf8(HomeDirectory()), FolderProtection::kHome}};
+    std::vector<ProtectedPlace> places = {{"/", FolderProtection::kRoot},
+                                          {Utf16ToUtf8(HomeDirectory()), FolderProtection::kHome}};
     for (const std::u16string& mount_point : mount_points)
         places.push_back({Utf16ToUtf8(mount_point), FolderProtection::kMountPoint});
     std::erase_if(places, [](const ProtectedPlace& place) { return place.path.empty(); });

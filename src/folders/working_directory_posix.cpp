@@ -50,7 +50,8 @@ std::filesystem::path CurrentWorkingDirectory() {
 
 std::filesystem::path EnterFolder(const std::filesystem::path& folder) {
     const std::string& native = folder.native();
-    std::string path = LogicalPath(native, native.starts_with('/') ? std::string() : CurrentWorkingDirectory().native());
+    std::string path =
+        LogicalPath(native, native.starts_with('/') ? std::string() : CurrentWorkingDirectory().native());
     if (::chdir(path.c_str()) != 0) throw IoErrorFromErrno(IoAction::kOpenFolder, folder, errno);
     return std::filesystem::path(std::move(path));
 }

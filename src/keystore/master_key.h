@@ -15,7 +15,7 @@ enum class MasterKeyMode {
 
 struct ResolvedMasterKey {
     MasterKeyMode mode = MasterKeyMode::kNone;
-    std::u16string key;                // the master key in modes kTyped and kFile
+    std::u16string key;                  // the master key in modes kTyped and kFile
     std::optional<std::u16string> hint;  // the master field's new hint, set in the file modes
 };
 

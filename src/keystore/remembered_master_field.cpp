@@ -29,6 +29,8 @@ RestoredMasterField RestoreMasterField(std::u16string_view stored) {
     return {Depassway(stored), std::nullopt};
 }
 
-void SaveMasterKeyFile(const std::filesystem::path& path, std::u16string_view field) { WriteKeyLine(path, Passway(field)); }
+void SaveMasterKeyFile(const std::filesystem::path& path, std::u16string_view field) {
+    WriteKeyLine(path, Passway(field));
+}
 
 }  // namespace sorvane

@@ -15,8 +15,7 @@ void FillFromOsEntropy(unsigned char* buffer, std::size_t size) {
         const ssize_t got = getrandom(buffer + filled, size - filled, 0);
         if (got < 0) {
             if (errno == EINTR) continue;
-            throw std::runtime_error(std::string("The system random generator failed: ") +
-                                     std::strerror(errno));
+            throw std::runtime_error(std::string("The system random generator failed: ") + std::strerror(errno));
         }
         filled += static_cast<std::size_t>(got);
     }

@@ -1,7 +1,7 @@
 #include "random/os_entropy.h"
 
-#include <windows.h>
 #include <bcrypt.h>
+#include <windows.h>
 
 #include <stdexcept>
 

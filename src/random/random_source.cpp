@@ -110,9 +110,7 @@ RandomSource* g_override = nullptr;
 
 }  // namespace
 
-std::uint32_t RandomBelow(std::uint32_t m) {
-    return g_override ? g_override->Below(m) : OsSource().Below(m);
-}
+std::uint32_t RandomBelow(std::uint32_t m) { return g_override ? g_override->Below(m) : OsSource().Below(m); }
 
 void RandomFillBelow(std::uint32_t m, std::uint8_t* out, std::size_t count) {
     if (g_override) {
@@ -122,9 +120,7 @@ void RandomFillBelow(std::uint32_t m, std::uint8_t* out, std::size_t count) {
     }
 }
 
-ScopedRandomSource::ScopedRandomSource(RandomSource& source) : previous_(g_override) {
-    g_override = &source;
-}
+ScopedRandomSource::ScopedRandomSource(RandomSource& source) : previous_(g_override) { g_override = &source; }
 
 ScopedRandomSource::~ScopedRandomSource() { g_override = previous_; }
 

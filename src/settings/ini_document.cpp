@@ -93,7 +93,8 @@ void IniDocument::Set(std::u16string_view section, std::u16string_view key, std:
         lines_.push_back({std::move(text), added, false});
         return;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*last) + 1, Line{std::move(text), lines_[*last].section, false});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*last) + 1,
+                  Line{std::move(text), lines_[*last].section, false});
 }
 
 std::u16string IniDocument::Serialize() const {

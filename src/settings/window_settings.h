@@ -10,16 +10,16 @@ namespace sorvane {
 
 // What the window keeps between runs: section "FORM1" of the settings file, one member a key.
 struct WindowSettings {
-    int left = 0;                             // "left"
-    int top = 0;                              // "top"
-    int width = 0;                            // "width", the outer width
-    int height = 0;                           // "height", the outer height
-    std::u16string window_state;              // "WindowState", the window-mode box's text
-    std::u16string dir;                       // "Dir", the folder list's folder
-    bool hide_pass1 = false;                  // "HidePass1"
-    bool remember = false;                    // "Remember"
-    std::optional<std::u16string> password;   // "Password", the master field as stored; written only when set
-    int clear_clipboard = 0;                  // "ClearClipboard", seconds (0: never); read, never written
+    int left = 0;                            // "left"
+    int top = 0;                             // "top"
+    int width = 0;                           // "width", the outer width
+    int height = 0;                          // "height", the outer height
+    std::u16string window_state;             // "WindowState", the window-mode box's text
+    std::u16string dir;                      // "Dir", the folder list's folder
+    bool hide_pass1 = false;                 // "HidePass1"
+    bool remember = false;                   // "Remember"
+    std::optional<std::u16string> password;  // "Password", the master field as stored; written only when set
+    int clear_clipboard = 0;                 // "ClearClipboard", seconds (0: never); read, never written
 
     bool operator==(const WindowSettings&) const = default;
 };

@@ -28,8 +28,6 @@ void SetClipboardSecret(const QString& text) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool ClipboardHoldsOurSecret() {
-    return last_secret && QGuiApplication::clipboard()->mimeData() == last_secret.data();
-}
+bool ClipboardHoldsOurSecret() { return last_secret && QGuiApplication::clipboard()->mimeData() == last_secret.data(); }
 
 }  // namespace sorvane

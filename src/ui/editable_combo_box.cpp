@@ -5,8 +5,7 @@
 
 namespace sorvane {
 
-EditableComboBox::EditableComboBox(QWidget* parent, const QString& text, const QStringList& items)
-    : QComboBox(parent) {
+EditableComboBox::EditableComboBox(QWidget* parent, const QString& text, const QStringList& items) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);  // typed texts are not added as items
     setCompleter(nullptr);                 // one typed letter must not become a whole item

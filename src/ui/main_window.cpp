@@ -17,15 +17,15 @@
 #include "ui/editable_combo_box.h"
 #include "ui/fonts.h"
 #include "ui/mouse_up_check_box.h"
-#include "ui/range_spin_box.h"
-#include "ui/secret_line_edit.h"
 #include "ui/panel/directory_list_box.h"
 #include "ui/panel/drive_combo_box.h"
 #include "ui/panel/file_list_box.h"
 #include "ui/panel/filter_combo_box.h"
 #include "ui/panel/folder_label.h"
 #include "ui/qt_text.h"
+#include "ui/range_spin_box.h"
 #include "ui/screen_placement.h"
+#include "ui/secret_line_edit.h"
 #include "ui/wheel_guard.h"
 
 namespace sorvane {
@@ -97,7 +97,8 @@ void TForm1::CreateControls() {
     Label3->setToolTip(QStringLiteral("Щелкните здесь что бы скопировать имя папки в буфер обмена"));
     Label5 = Place(new QLabel(QStringLiteral("Если строка пустая, то ключи не (де)шифруются"), this), "Label5", 0, 0,
                    253, 13);
-    Button1 = Place(Button(this, QStringLiteral("Скопировать ключ из файла в буфер обмена")), "Button1", 2, 95, 249, 30);
+    Button1 =
+        Place(Button(this, QStringLiteral("Скопировать ключ из файла в буфер обмена")), "Button1", 2, 95, 249, 30);
     Edit1 = Place(new SecretLineEdit(QStringLiteral("123"), this), "Edit1", 2, 209, 249, 21);
     Edit2 = Place(new SecretLineEdit(QStringLiteral("123"), this), "Edit2", 2, 247, 249, 21);
     Button2 = Place(Button(this, QStringLiteral("Записать введенный ключ в текущий файл")), "Button2", 1, 271, 249, 26);
@@ -114,8 +115,8 @@ void TForm1::CreateControls() {
     SpinEdit1->setRange(1, 255);
     SpinEdit1->setValue(7);
     Button5 = Place(Button(this, QStringLiteral("Скопировать имя файла в буфер обмена")), "Button5", 2, 63, 249, 26);
-    Button6 = Place(Button(this, QStringLiteral("Создать"), QStringLiteral("Создать файл или директорию")), "Button6", 0,
-                    413, 65, 21);
+    Button6 = Place(Button(this, QStringLiteral("Создать"), QStringLiteral("Создать файл или директорию")), "Button6",
+                    0, 413, 65, 21);
     Edit3 = Place(new QLineEdit(QStringLiteral("Temp.key"), this), "Edit3", 2, 391, 176, 21);
     Edit3->setToolTip(QStringLiteral("Имя нового файла"));
     Button7 = Place(Button(this, QStringLiteral("Удалить"), QStringLiteral("Удалить выбранный файл или директорию")),
@@ -123,19 +124,22 @@ void TForm1::CreateControls() {
     const QString nothing = QStringLiteral("Ничего");
     const QString capitals = QStringLiteral("Заглавные");
     const QString small = QStringLiteral("Строчные");
-    ComboBox1 = Place(new EditableComboBox(this, QStringLiteral("Английские"), {nothing, QStringLiteral("Английские"), capitals, small}),
+    ComboBox1 = Place(new EditableComboBox(this, QStringLiteral("Английские"),
+                                           {nothing, QStringLiteral("Английские"), capitals, small}),
                       "ComboBox1", 2, 131, 81, 21);
-    ComboBox2 = Place(new EditableComboBox(this, nothing, {nothing, QStringLiteral("Русские"), capitals, small}), "ComboBox2",
-                      89, 131, 81, 21);
-    ComboBox3 = Place(new EditableComboBox(this, QStringLiteral("Цифры"),
-                                    {nothing, QStringLiteral("Цифры"), QStringLiteral("Знаки"), QStringLiteral("Циф.+Знаки")}),
-                      "ComboBox3", 176, 131, 74, 21);
-    ComboBox4 = Place(new EditableComboBox(this, QStringLiteral("Файл"), {QStringLiteral("Файл"), QStringLiteral("Директория")}),
-                      "ComboBox4", 183, 391, 65, 21);
+    ComboBox2 = Place(new EditableComboBox(this, nothing, {nothing, QStringLiteral("Русские"), capitals, small}),
+                      "ComboBox2", 89, 131, 81, 21);
+    ComboBox3 = Place(
+        new EditableComboBox(this, QStringLiteral("Цифры"),
+                             {nothing, QStringLiteral("Цифры"), QStringLiteral("Знаки"), QStringLiteral("Циф.+Знаки")}),
+        "ComboBox3", 176, 131, 74, 21);
+    ComboBox4 = Place(
+        new EditableComboBox(this, QStringLiteral("Файл"), {QStringLiteral("Файл"), QStringLiteral("Директория")}),
+        "ComboBox4", 183, 391, 65, 21);
     Button8 = Place(Button(this, QStringLiteral("Переименовать")), "Button8", 135, 413, 113, 21);
 
-    GroupBox1 = Place(new QGroupBox(QStringLiteral("Пустая строка\\Пароль\\Путь к файлу"), this), "GroupBox1", 2, 19,
-                      249, 41);
+    GroupBox1 =
+        Place(new QGroupBox(QStringLiteral("Пустая строка\\Пароль\\Путь к файлу"), this), "GroupBox1", 2, 19, 249, 41);
     Edit4 = Place(new SecretLineEdit(GroupBox1), "Edit4", 16, 15, 209, 21);
     Button9 = Place(Button(GroupBox1, QStringLiteral("..."), QStringLiteral("Выбрать файл ключ")), "Button9", 225, 24,
                     22, 17);
@@ -143,21 +147,23 @@ void TForm1::CreateControls() {
     CheckBox1->setToolTip(QStringLiteral("Скрыть пароль или путь к файлу ключу"));
     CheckBox2 = Place(new MouseUpCheckBox(QStringLiteral("CheckBox2"), GroupBox1), "CheckBox2", 2, 25, 16, 18);
     CheckBox2->setToolTip(QStringLiteral("Запомнить пароль или путь к файлу ключу"));
-    Button10 = Place(Button(GroupBox1, QStringLiteral("-->"), QStringLiteral("Записать текущий пароль в отдельный файл ключ")),
-                     "Button10", 225, 8, 22, 17);
+    Button10 =
+        Place(Button(GroupBox1, QStringLiteral("-->"), QStringLiteral("Записать текущий пароль в отдельный файл ключ")),
+              "Button10", 225, 8, 22, 17);
 
     ComboBox5 = Place(new EditableComboBox(this, QStringLiteral("Развернуть окно"),
-                                    {QStringLiteral("Сжать окно"), QStringLiteral("Развернуть окно")}),
+                                           {QStringLiteral("Сжать окно"), QStringLiteral("Развернуть окно")}),
                       "ComboBox5", 23, 439, 111, 21);
     Button11 = Place(Button(this, QStringLiteral("<>"), QStringLiteral("Используйте \"Сжать окно для востановления\"")),
                      "Button11", 0, 439, 20, 18);
 
     // Tab order as designed; the group box's own controls in theirs.
-    const QList<QWidget*> order = {Button1, Edit1,     Edit2,   Button2, RadioButton1, RadioButton2, FileListBox1,
-                                   DirectoryListBox1, DriveComboBox1, FilterComboBox1, Button3, Button4, SpinEdit1,
-                                   Button5, Button6,  Edit3,   Button7, ComboBox1,    ComboBox2,    ComboBox3,
-                                   ComboBox4, Button8, GroupBox1, Edit4, Button9, CheckBox1, CheckBox2, Button10,
-                                   ComboBox5, Button11};
+    const QList<QWidget*> order = {
+        Button1,           Edit1,          Edit2,           Button2,   RadioButton1, RadioButton2, FileListBox1,
+        DirectoryListBox1, DriveComboBox1, FilterComboBox1, Button3,   Button4,      SpinEdit1,    Button5,
+        Button6,           Edit3,          Button7,         ComboBox1, ComboBox2,    ComboBox3,    ComboBox4,
+        Button8,           GroupBox1,      Edit4,           Button9,   CheckBox1,    CheckBox2,    Button10,
+        ComboBox5,         Button11};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 
     for (QWidget* box : std::initializer_list<QWidget*>{ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5,
@@ -169,7 +175,8 @@ void TForm1::CreateControls() {
 
 void TForm1::ConnectHandlers() {
     const auto on_click = [this](QPushButton* button, void (TForm1::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
     };
     on_click(Button1, &TForm1::Button1Click);
     on_click(Button2, &TForm1::Button2Click);

@@ -28,13 +28,9 @@ void QtDialogs::Information(QWidget* parent, const QString& text) {
     ShowMessage(parent, QMessageBox::Information, text);
 }
 
-void QtDialogs::Error(QWidget* parent, const QString& text) {
-    ShowMessage(parent, QMessageBox::Critical, text);
-}
+void QtDialogs::Error(QWidget* parent, const QString& text) { ShowMessage(parent, QMessageBox::Critical, text); }
 
-std::optional<QString> QtDialogs::OpenFileName(QWidget* parent) {
-    return Chosen(QFileDialog::getOpenFileName(parent));
-}
+std::optional<QString> QtDialogs::OpenFileName(QWidget* parent) { return Chosen(QFileDialog::getOpenFileName(parent)); }
 
 std::optional<QString> QtDialogs::SaveFileName(QWidget* parent) {
     // No confirmation from the dialog either: the command replaces the chosen file as it is.

@@ -20,7 +20,8 @@ long long Overlap(long long start, long long length, long long other_start, long
 
 QPoint PlaceOnSomeScreen(QPoint position, QSize outer) {
     const long long left = position.x(), top = position.y();
-    const long long width = std::max(outer.width(), 1), title = std::min<long long>(std::max(outer.height(), 1), kGripHeight);
+    const long long width = std::max(outer.width(), 1),
+                    title = std::min<long long>(std::max(outer.height(), 1), kGripHeight);
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
         if (Overlap(left, width, area.x(), area.width()) >= std::min(width, kGripWidth) &&

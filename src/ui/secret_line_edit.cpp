@@ -50,8 +50,7 @@ void SecretLineEdit::keyPressEvent(QKeyEvent* event) {
         CopySelection();
     } else if (event->matches(QKeySequence::Cut)) {
         CutSelection();
-    } else if (event->matches(QKeySequence::DeleteEndOfLine) ||
-               event->matches(QKeySequence::DeleteCompleteLine)) {
+    } else if (event->matches(QKeySequence::DeleteEndOfLine) || event->matches(QKeySequence::DeleteCompleteLine)) {
         // These cut the rest of the line or the whole line.
         if (!isReadOnly()) {
             if (event->matches(QKeySequence::DeleteEndOfLine))
@@ -83,9 +82,8 @@ void SecretLineEdit::contextMenuEvent(QContextMenuEvent* event) {
         const QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
         if (caption != copy && caption != cut) continue;
         action->disconnect(this);
-        connect(action, &QAction::triggered, this, [this, cutting = caption == cut] {
-            cutting ? CutSelection() : CopySelection();
-        });
+        connect(action, &QAction::triggered, this,
+                [this, cutting = caption == cut] { cutting ? CutSelection() : CopySelection(); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/fonts.h"
 #include "fileio/path_text.h"
+#include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/mouse_up_check_box.h"
 #include "ui/panel/directory_list_box.h"
@@ -20,10 +20,10 @@ struct Layout {
     QRect drive, button3, label3, directory, files;  // left, top, width, height
 };
 
-const Layout kCollapsed{490, 260, {1, 298, 120, 19}, {119, 298, 130, 19}, {2, 316, 130, 13}, {2, 330, 120, 60},
-                        {128, 330, 120, 60}};
-const Layout kExpanded{490, 512, {255, 2, 120, 19}, {374, 2, 130, 19}, {255, 20, 130, 13}, {255, 34, 247, 174},
-                       {255, 214, 247, 243}};
+const Layout kCollapsed{
+    490, 260, {1, 298, 120, 19}, {119, 298, 130, 19}, {2, 316, 130, 13}, {2, 330, 120, 60}, {128, 330, 120, 60}};
+const Layout kExpanded{
+    490, 512, {255, 2, 120, 19}, {374, 2, 130, 19}, {255, 20, 130, 13}, {255, 34, 247, 174}, {255, 214, 247, 243}};
 
 }  // namespace
 

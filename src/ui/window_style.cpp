@@ -78,8 +78,8 @@ private:
         const int title_height = group.fontMetrics.height();
         switch (part) {
             case SC_GroupBoxLabel:
-                return {group.rect.left() + kTitleLeft, group.rect.top(), group.fontMetrics.horizontalAdvance(group.text),
-                        title_height};
+                return {group.rect.left() + kTitleLeft, group.rect.top(),
+                        group.fontMetrics.horizontalAdvance(group.text), title_height};
             case SC_GroupBoxContents:
                 return group.rect.adjusted(2, title_height, -2, -2);
             case SC_GroupBoxFrame:

@@ -88,9 +88,12 @@ std::u16string FromUtf8(const std::string& s) {
         const unsigned char b = static_cast<unsigned char>(s[i]);
         char32_t c;
         int extra;
-        if (b < 0x80) c = b, extra = 0;
-        else if (b < 0xe0) c = b & 0x1f, extra = 1;
-        else c = b & 0x0f, extra = 2;
+        if (b < 0x80)
+            c = b, extra = 0;
+        else if (b < 0xe0)
+            c = b & 0x1f, extra = 1;
+        else
+            c = b & 0x0f, extra = 2;
         for (int k = 1; k <= extra; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3f);
         i += 1 + extra;
         out.push_back(static_cast<char16_t>(c));

@@ -22,7 +22,8 @@ TEST(SymbolTable, HoldsDistinctCharactersAtTheirPositions) {
     ASSERT_EQ(SymbolTable.size(), 171u);
     EXPECT_EQ(std::set<char16_t>(SymbolTable.begin(), SymbolTable.end()).size(), 171u);
     for (char32_t code = 0; code <= 0xffff; ++code)
-        ASSERT_EQ(PositionOf(static_cast<char16_t>(code)), ExpectedPosition(code)) << "U+" << std::hex << static_cast<unsigned>(code);
+        ASSERT_EQ(PositionOf(static_cast<char16_t>(code)), ExpectedPosition(code))
+            << "U+" << std::hex << static_cast<unsigned>(code);
 }
 
 TEST(SymbolTable, AsciistrMapsPositionsToOneCharacter) {
@@ -30,9 +31,19 @@ TEST(SymbolTable, AsciistrMapsPositionsToOneCharacter) {
         int position;
         std::u16string expected;
     } cases[] = {
-        {0, std::u16string(1, u'\0')}, {1, u" "}, {7, u"&"},       {8, u"("},  {65, u"a"},
-        {95, u"\x7f"},                  {96, u"Ў"}, {107, u"ї"},    {108, u"А"}, {171, u"я"},
-        {172, u""},                     {-1, u""},  {100000, u""},
+        {0, std::u16string(1, u'\0')},
+        {1, u" "},
+        {7, u"&"},
+        {8, u"("},
+        {65, u"a"},
+        {95, u"\x7f"},
+        {96, u"Ў"},
+        {107, u"ї"},
+        {108, u"А"},
+        {171, u"я"},
+        {172, u""},
+        {-1, u""},
+        {100000, u""},
     };
     for (const auto& c : cases) EXPECT_EQ(asciistr(c.position), c.expected) << c.position;
 }
@@ -42,9 +53,10 @@ TEST(SymbolTable, AsciiintMapsCharactersToPositions) {
         std::u16string text;
         int expected;
     } cases[] = {
-        {u" ", 1},   {u"&", 7},        {u"'", 0},   {u"(", 8},        {u"\x7f", 95}, {u"Ў", 96},
-        {u"ї", 107}, {u"А", 108},      {u"я", 171}, {std::u16string(1, u'\0'), 0}, {u"", 0},
-        {u"a", 65},  {u"A", 33},       {u"x", 88},  {u"\u00e9", 0},  {u"\u0406", 0}, {u"\xd800", 0},
+        {u" ", 1},      {u"&", 7},      {u"'", 0},   {u"(", 8},   {u"\x7f", 95},
+        {u"Ў", 96},     {u"ї", 107},    {u"А", 108}, {u"я", 171}, {std::u16string(1, u'\0'), 0},
+        {u"", 0},       {u"a", 65},     {u"A", 33},  {u"x", 88},  {u"\u00e9", 0},
+        {u"\u0406", 0}, {u"\xd800", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(asciiint(c.text), c.expected);
 }

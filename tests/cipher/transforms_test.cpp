@@ -56,8 +56,7 @@ TEST(Addrnd, GroupSizesFollowTheKeyDigits) {
         {u"abc", u"23", 28},   // groups of 9, 10, 9
         {u"abc", u"*2", 11},   // 1, 9, 1
         {u"abcde", u"2", 45},  // five groups of 9
-        {u"abc", u"*", 3},
-        {u"", u"23", 0},
+        {u"abc", u"*", 3},    {u"", u"23", 0},
     };
     for (const auto& c : cases) {
         testing::FixedRandom random({5, 170, 0, 33});

@@ -69,16 +69,21 @@ TEST_F(ClipboardTest, clearAfterSeconds_emptiesTheClipboardAndEnds) {
 
 TEST_F(ClipboardTest, withoutADisplay_aClearError) {
     const CliResult result =
-        Run(CliRun{{"copy", "a.key"}, "", {{"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", std::nullopt}}, {}});
+        Run(CliRun{{"copy", "a.key"},
+                   "",
+                   {{"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", std::nullopt}},
+                   {}});
     EXPECT_EQ(result.exit_code, 4);
-    EXPECT_EQ(result.err,
-              "sorvane-cli: Нет дисплея: буфер обмена недоступен (не заданы DISPLAY и WAYLAND_DISPLAY)\n");
+    EXPECT_EQ(result.err, "sorvane-cli: Нет дисплея: буфер обмена недоступен (не заданы DISPLAY и WAYLAND_DISPLAY)\n");
     EXPECT_TRUE(RunningServers().empty());
 }
 
 TEST_F(ClipboardTest, displayThatCannotBeReached_aClearError) {
-    const CliResult result = Run(CliRun{
-        {"copy", "a.key"}, "", {{"DISPLAY", ":32767"}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", "xcb"}}, {}});
+    const CliResult result =
+        Run(CliRun{{"copy", "a.key"},
+                   "",
+                   {{"DISPLAY", ":32767"}, {"WAYLAND_DISPLAY", std::nullopt}, {"QT_QPA_PLATFORM", "xcb"}},
+                   {}});
     EXPECT_EQ(result.exit_code, 4);
     EXPECT_NE(result.err.find("sorvane-cli: Не удалось подключиться к дисплею"), std::string::npos) << result.err;
     EXPECT_TRUE(ServersEnd(2000));

@@ -35,7 +35,8 @@ TEST_F(GenerateTest, classes_drawOnlyFromTheirSetsAndCoverThem) {
         {{"--classes", "russian-upper"}, kRussianUpper},
         {{"--classes", "digits,signs"}, kDigits + kSigns},
         {{"--classes", "signs,none"}, kSigns},
-        {{"--classes", "latin,russian,digits,signs"}, kLatinUpper + kLatinLower + kRussianUpper + kRussianLower + kDigits + kSigns},
+        {{"--classes", "latin,russian,digits,signs"},
+         kLatinUpper + kLatinLower + kRussianUpper + kRussianLower + kDigits + kSigns},
     };
     for (const auto& c : cases) {
         std::vector<std::string> arguments{"generate", "--length", "255"};

@@ -77,11 +77,14 @@ TEST_F(StoreTest, refusals_keepTheFile) {
         std::string input;
         std::string message;
     } cases[] = {
-        {{"store", "a.key", "--stdin"}, "日本\n",
+        {{"store", "a.key", "--stdin"},
+         "日本\n",
          "Пароль не записан: символы «日», «本» нельзя сохранить без изменений в файле без мастер-ключа"},
-        {{"store", "a.key", "--stdin", "--master-file", "master.key"}, "it's\n",
+        {{"store", "a.key", "--stdin", "--master-file", "master.key"},
+         "it's\n",
          "Пароль не записан: символ «'» нельзя сохранить без изменений под мастер-ключом"},
-        {{"store", "a.key", "--stdin"}, "two\nlines\n",
+        {{"store", "a.key", "--stdin"},
+         "two\nlines\n",
          "Пароль не записан: символ U+000A нельзя сохранить без изменений в файле без мастер-ключа"},
         {{"store", "a.key", "--stdin", "--master-file", "empty-master.key"}, "abc\n", "Мастер-ключ пуст"},
         {{"store", "a.key", "--stdin"}, "\xff\xfe\n", "Пароль не записан: ввод не в кодировке UTF-8"},

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "folders/working_directory.h"
 #include "fileio/io_error.h"
+#include "folders/working_directory.h"
 #include "support/temp_dir.h"
 
 namespace sorvane {

@@ -69,7 +69,8 @@ TEST(ProtectionOf, AHomeThatIsALinkIsKeptByName) {
 }
 
 TEST(ProtectionOf, AFolderOnAnotherDeviceThanItsParentIsAVolumeRoot) {
-    struct stat root {}, proc {};
+    struct stat root {
+    }, proc{};
     if (::stat("/", &root) != 0 || ::stat("/proc", &proc) != 0 || root.st_dev == proc.st_dev)
         GTEST_SKIP() << "no /proc of its own here";
     EXPECT_EQ(ProtectionOf(u"/proc", {}), FolderProtection::kMountPoint);

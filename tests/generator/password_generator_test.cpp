@@ -24,25 +24,29 @@ TEST(PasswordGenerator, PoolsFollowTheChosenClassesInOrder) {
         std::u16string pool;
     } cases[] = {
         {{u"Английские", u"Ничего", u"Цифры"}, english_capitals + english_small + digits},
-        {{u"Английские", u"Русские", u"Циф.+Знаки"}, english_capitals + english_small + russian_capitals + russian_small + digits + signs},
+        {{u"Английские", u"Русские", u"Циф.+Знаки"},
+         english_capitals + english_small + russian_capitals + russian_small + digits + signs},
         {{u"Заглавные", u"Строчные", u"Ничего"}, english_capitals + russian_small},
         {{u"Строчные", u"Заглавные", u"Знаки"}, english_small + russian_capitals + signs},
         {{u"Ничего", u"Ничего", u"Ничего"}, u""},
         {{u"", u"", u""}, u""},
         {{u"английские", u"Русские ", u"Цифры"}, digits},  // whole, case-sensitive matches only
-        {{u"Русские", u"Английские", u"Знаки"}, signs},     // an item of another box adds nothing
+        {{u"Русские", u"Английские", u"Знаки"}, signs},    // an item of another box adds nothing
     };
     for (const auto& c : cases) EXPECT_EQ(DecodeWindows1251(BuildPool(c.choice)), c.pool);
     EXPECT_EQ(BuildPool({u"Английские", u"Русские", u"Циф.+Знаки"}).size(), 153u);
     EXPECT_EQ(BuildPool({u"Английские", u"Ничего", u"Цифры"}).size(), 62u);
     EXPECT_EQ(signs.size(), 25u);
-    EXPECT_EQ(EncodeWindows1251(signs), "\x21\x22\xB9\x3B\x25\x3A\x3F\x2A\x28\x29\x5F\x2B\x3D\x2D\x7E\x2F\x5C\x3C\x3E\x2C\x2E\x5B\x5D\x7B\x7D");
+    EXPECT_EQ(EncodeWindows1251(signs),
+              "\x21\x22\xB9\x3B\x25\x3A\x3F\x2A\x28\x29\x5F\x2B\x3D\x2D\x7E\x2F\x5C\x3C\x3E\x2C\x2E\x5B\x5D\x7B\x7D");
 }
 
 TEST(PasswordGenerator, PasswordsHaveTheirLengthAndOnlyPoolCharacters) {
     const ClassChoice choices[] = {
-        {u"Английские", u"Ничего", u"Цифры"},   {u"Заглавные", u"Строчные", u"Ничего"},
-        {u"Ничего", u"Ничего", u"Циф.+Знаки"}, {u"Строчные", u"Русские", u"Знаки"},
+        {u"Английские", u"Ничего", u"Цифры"},
+        {u"Заглавные", u"Строчные", u"Ничего"},
+        {u"Ничего", u"Ничего", u"Циф.+Знаки"},
+        {u"Строчные", u"Русские", u"Знаки"},
     };
     for (const ClassChoice& choice : choices) {
         const std::string pool = BuildPool(choice);

@@ -27,7 +27,10 @@ TEST(ReadKeyLine, TakesTheFirstLine) {
         {"no line break", "whole content", u"whole content"},
         {"LF only", "one\ntwo", u"one"},
         {"CR only", "one\rtwo", u"one"},
-        {"0x1A ends the file", "one\x1a" "two\r\n", u"one"},
+        {"0x1A ends the file",
+         "one\x1a"
+         "two\r\n",
+         u"one"},
         {"empty file", "", u""},
         {"starts with a break", "\r\nsecond", u""},
         {"Windows-1251", "\xCF\xE0\xF0\xEE\xEB\xFC \xB9\r\n", u"Пароль №"},

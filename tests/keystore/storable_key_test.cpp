@@ -24,7 +24,10 @@ TEST(UnstorableCharacters, NamesWhatWouldNotComeBackOnceEachInOrder) {
         {"plain Cyrillic and signs", u"Пароль №1 € ё", KeyForm::kPlain, {}},
         {"plain CJK and an emoji pair", u"a漢b😀c漢", KeyForm::kPlain, {u"漢", u"😀"}},
         {"plain line ends", u"a\rb\nc\x1a", KeyForm::kPlain, {u"\r", u"\n", u"\x1a"}},
-        {"plain lone surrogate", std::u16string(u"x") + char16_t(0xd800), KeyForm::kPlain, {std::u16string(1, char16_t(0xd800))}},
+        {"plain lone surrogate",
+         std::u16string(u"x") + char16_t(0xd800),
+         KeyForm::kPlain,
+         {std::u16string(1, char16_t(0xd800))}},
         {"encoded table characters", u"Ключ \"7\" ~", KeyForm::kEncoded, {}},
         {"encoded apostrophe and euro", u"it's €'", KeyForm::kEncoded, {u"'", u"€"}},
         {"encoded line break", u"a\nb", KeyForm::kEncoded, {u"\n"}},
@@ -68,7 +71,8 @@ TEST(RememberMasterField, RefusesOnlyAFilePathThatWouldNotComeBack) {
     EXPECT_FALSE(refused.stored);
     EXPECT_EQ(refused.unstorable, Characters{u"'"});
 
-    for (const std::u16string& field : {std::u16string(u"it's typed"), std::u16string(u"пароль"), dir.U16("master.key")}) {
+    for (const std::u16string& field :
+         {std::u16string(u"it's typed"), std::u16string(u"пароль"), dir.U16("master.key")}) {
         const RememberedMasterField kept = RememberMasterField(field);
         ASSERT_TRUE(kept.stored);
         EXPECT_EQ(RestoreMasterField(*kept.stored).text, field == u"it's typed" ? u"itяs typed" : field);

@@ -6,7 +6,8 @@ namespace sorvane {
 namespace {
 
 TEST(IniDocument, LooksUpWithoutRegardToCase) {
-    const IniDocument document = IniDocument::Parse(u"; comment\r\n[Form1]\r\nLeft = 12\r\nDir=/x\r\n[other]\nleft=99\n");
+    const IniDocument document =
+        IniDocument::Parse(u"; comment\r\n[Form1]\r\nLeft = 12\r\nDir=/x\r\n[other]\nleft=99\n");
     EXPECT_EQ(document.Get(u"FORM1", u"left"), u"12");
     EXPECT_EQ(document.Get(u"form1", u"DIR"), u"/x");
     EXPECT_EQ(document.Get(u"OTHER", u"left"), u"99");

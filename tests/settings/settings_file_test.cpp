@@ -27,7 +27,9 @@ TEST(SettingsFile, MissingFileGivesDefaultsAndTheFirstWriteCreatesIt) {
     file.WriteBool(u"FORM1", u"HidePass1", true);
     ASSERT_TRUE(file.WriteString(u"FORM1", u"Dir", u"/home/пользователь"));
     file.Save();
-    EXPECT_EQ(ReadBytes(dir / "sorvane.ini"), "[FORM1]\nleft=-3\nHidePass1=1\nDir=/home/\xD0\xBF\xD0\xBE\xD0\xBB\xD1\x8C\xD0\xB7\xD0\xBE\xD0\xB2\xD0\xB0\xD1\x82\xD0\xB5\xD0\xBB\xD1\x8C\n");
+    EXPECT_EQ(ReadBytes(dir / "sorvane.ini"),
+              "[FORM1]\nleft=-3\nHidePass1=1\nDir=/home/"
+              "\xD0\xBF\xD0\xBE\xD0\xBB\xD1\x8C\xD0\xB7\xD0\xBE\xD0\xB2\xD0\xB0\xD1\x82\xD0\xB5\xD0\xBB\xD1\x8C\n");
     struct stat info {};
     ASSERT_EQ(::stat((dir / "sorvane.ini").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -46,8 +48,8 @@ TEST(SettingsFile, BooleansAndIntegersByTheRules) {
 
 TEST(SettingsFile, EncodedMasterKeysAndLongValuesComeBackExactly) {
     TempDir dir;
-    for (const std::u16string& value : {std::u16string(u" \"Пароль\" "), std::u16string(5000, u'x'),
-                                       Passway(u"  master key with blanks  ")}) {
+    for (const std::u16string& value :
+         {std::u16string(u" \"Пароль\" "), std::u16string(5000, u'x'), Passway(u"  master key with blanks  ")}) {
         SettingsFile file = SettingsFile::Load(dir.U16("s.ini"));
         ASSERT_TRUE(file.WriteString(u"FORM1", u"Password", value));
         file.Save();
@@ -97,9 +99,10 @@ TEST(SettingsFile, AFailedWriteSaysUnableToWrite) {
 TEST(SettingsFile, EachLineHasItsOwnEncoding) {
     TempDir dir;
     // A Windows-1251 comment added by hand among UTF-8 values.
-    WriteBytes(dir / "s.ini", "[FORM1]\n; \xEC\xEE\xE9 \xEA\xEE\xEC\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\n"
-                              "Password=\xD0\x96\xC2\xA7\n"
-                              "Dir=/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD\n");
+    WriteBytes(dir / "s.ini",
+               "[FORM1]\n; \xEC\xEE\xE9 \xEA\xEE\xEC\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\n"
+               "Password=\xD0\x96\xC2\xA7\n"
+               "Dir=/home/\xD0\xB8\xD0\xB2\xD0\xB0\xD0\xBD\n");
     SettingsFile file = SettingsFile::Load(dir.U16("s.ini"));
     EXPECT_EQ(file.ReadString(u"FORM1", u"Password", u""), u"Ж§");
     EXPECT_EQ(file.ReadString(u"FORM1", u"Dir", u""), u"/home/иван");

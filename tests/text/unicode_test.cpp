@@ -18,9 +18,9 @@ TEST(Unicode, MalformedInputBecomesReplacementCharacters) {
         std::u16string decoded;
     } cases[] = {
         {"plain", true, u"plain"},
-        {"\xC0\xAF", false, u"\ufffd\ufffd"},          // overlong
+        {"\xC0\xAF", false, u"\ufffd\ufffd"},            // overlong
         {"\xED\xA0\x80", false, u"\ufffd\ufffd\ufffd"},  // encoded surrogate
-        {"\xE2\x82", false, u"\ufffd\ufffd"},          // cut short
+        {"\xE2\x82", false, u"\ufffd\ufffd"},            // cut short
         {"\xFF", false, u"\ufffd"},
         {"\xCA\xEB\xFE\xF7", false, u"\ufffd\ufffd\ufffd\ufffd"},  // Windows-1251 text
     };

@@ -103,9 +103,15 @@ private slots:
         TForm1& window = StartWith(fixture, "ClearClipboard=30");
         Clipboard()->clear();
         switch (command) {
-            case 1: QTest::mouseClick(window.Button1, Qt::LeftButton); break;
-            case 2: QTest::mouseClick(window.Button2, Qt::LeftButton); break;
-            case 6: QTest::mouseClick(window.Button6, Qt::LeftButton); break;
+            case 1:
+                QTest::mouseClick(window.Button1, Qt::LeftButton);
+                break;
+            case 2:
+                QTest::mouseClick(window.Button2, Qt::LeftButton);
+                break;
+            case 6:
+                QTest::mouseClick(window.Button6, Qt::LeftButton);
+                break;
             default:
                 window.Edit1->selectAll();
                 QTest::keyClick(window.Edit1, Qt::Key_C, Qt::ControlModifier);

@@ -27,9 +27,9 @@
 using sorvane::TForm1;
 using sorvane::ToQString;
 using sorvane::ToU16;
-using sorvane::testing::WindowFixture;
 using sorvane::testing::FileNames;
 using sorvane::testing::SelectFile;
+using sorvane::testing::WindowFixture;
 using sorvane::testing::WriteFile;
 
 class FolderPanelTest : public QObject {
@@ -112,7 +112,8 @@ private slots:
         QCOMPARE(ReadNamed(keys / cp1251), std::string("new\r\n"));
         QCOMPARE(ReadNamed(keys / lookalike), std::string("key1\r\n"));
         QCOMPARE(ReadNamed(keys / utf8), std::string("key2\r\n"));
-        QCOMPARE(fixture.dialogs().informations.back(), QStringLiteral("Пароль записан в файл ключ.key и скопирован в буфер обмена"));
+        QCOMPARE(fixture.dialogs().informations.back(),
+                 QStringLiteral("Пароль записан в файл ключ.key и скопирован в буфер обмена"));
 
         // Rename and delete the same entry: the look-alikes stay.
         ClickRow(window, archived_row);
@@ -133,7 +134,6 @@ private slots:
         fixture.Close();
         QCOMPARE(fixture.Start().DirectoryListBox1->Directory(), keys / "\xCF\xE0\xEF\xEA\xE0");
     }
-
 
     void enteringAFolderCouplesTheLists() {
         WindowFixture fixture;
@@ -164,8 +164,8 @@ private slots:
         QCOMPARE(window.FilterComboBox1->itemText(0), QStringLiteral("Key files (*.key)"));
         window.FilterComboBox1->setCurrentIndex(2);
         emit window.FilterComboBox1->activated(2);
-        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key"), QStringLiteral("notes.txt"),
-                                             QStringLiteral("plain")}));
+        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("b.key"),
+                                                 QStringLiteral("notes.txt"), QStringLiteral("plain")}));
         SelectFile(window, QStringLiteral("plain"));
         QTest::mouseClick(window.Button5, Qt::LeftButton);
         QCOMPARE(window.Edit1->text(), QStringLiteral("plain"));
@@ -182,7 +182,8 @@ private slots:
         window.DirectoryListBox1->SetDirectory(u"");
         window.DirectoryListBox1->SetDirectory(ToU16(keys));
         QVERIFY(!window.FileListBox1->FileName().empty());
-        QVERIFY_THROWS_EXCEPTION(std::exception, window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/gone"))));
+        QVERIFY_THROWS_EXCEPTION(std::exception,
+                                 window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/gone"))));
         QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
     }
 
@@ -290,13 +291,15 @@ private slots:
             QString refusal_to_delete, refusal_to_rename;
         };
         const QList<Case> cases = {
-            {home, QStringLiteral("Нельзя удалить домашнюю директорию"), QStringLiteral("Нельзя переименовать домашнюю директорию")},
+            {home, QStringLiteral("Нельзя удалить домашнюю директорию"),
+             QStringLiteral("Нельзя переименовать домашнюю директорию")},
             {home + QStringLiteral("/"), QStringLiteral("Нельзя удалить домашнюю директорию"),
              QStringLiteral("Нельзя переименовать домашнюю директорию")},
             // The same folder by another path, through a link above it.
             {link_to_home + QStringLiteral("/home"), QStringLiteral("Нельзя удалить домашнюю директорию"),
              QStringLiteral("Нельзя переименовать домашнюю директорию")},
-            {volume, QStringLiteral("Нельзя удалить точку монтирования"), QStringLiteral("Нельзя переименовать точку монтирования")},
+            {volume, QStringLiteral("Нельзя удалить точку монтирования"),
+             QStringLiteral("Нельзя переименовать точку монтирования")},
             {QStringLiteral("/"), QStringLiteral("Нельзя удалить корневую директорию"),
              QStringLiteral("Нельзя переименовать корневую директорию")},
         };
@@ -337,7 +340,8 @@ private slots:
         QDir().mkpath(deep);
         TForm1& window = fixture.Start();
         window.DirectoryListBox1->SetDirectory(ToU16(deep));
-        QVERIFY(window.Label3->text().startsWith(QStringLiteral("/.../")) || window.Label3->text().startsWith(QStringLiteral("...")));
+        QVERIFY(window.Label3->text().startsWith(QStringLiteral("/.../")) ||
+                window.Label3->text().startsWith(QStringLiteral("...")));
         QVERIFY(window.Label3->text().endsWith(QStringLiteral("/keys")));
         QVERIFY(window.Label3->width() <= window.DirectoryListBox1->width() + 2);
     }

@@ -21,7 +21,8 @@ private slots:
         const QString password = window.Edit1->text();
         QCOMPARE(password.size(), 7);
         QCOMPARE(window.Edit2->text(), password);
-        for (const QChar c : password) QVERIFY(c.isDigit() || (c.toLatin1() >= 'A' && c.toLatin1() <= 'z' && c.isLetter()));
+        for (const QChar c : password)
+            QVERIFY(c.isDigit() || (c.toLatin1() >= 'A' && c.toLatin1() <= 'z' && c.isLetter()));
         QTest::mouseClick(window.Button4, Qt::LeftButton);
         QCOMPARE(window.Edit1->text().size(), 7);
     }

@@ -131,7 +131,8 @@ private slots:
         SelectFile(window, QStringLiteral("a.key"));
         SetKeys(window, QStringLiteral("Пароль №1 €"), QStringLiteral("Пароль №1 €"));
         QTest::mouseClick(window.Button2, Qt::LeftButton);
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC \xB9" "1 \x88\r\n"));
+        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC \xB9"
+                                                                                     "1 \x88\r\n"));
         QTest::mouseClick(window.Button1, Qt::LeftButton);
         QCOMPARE(window.Edit1->text(), QStringLiteral("Пароль №1 €"));
     }
@@ -145,13 +146,14 @@ private slots:
         const QString plain = QStringLiteral(" нельзя сохранить без изменений в файле без мастер-ключа");
         const QString encoded = QStringLiteral(" нельзя сохранить без изменений под мастер-ключом");
         QTest::newRow("plain, no Windows-1251 byte")
-            << QString() << QStringLiteral("ключ 漢字 😀 漢") << QStringLiteral("Пароль не записан: символы «漢», «字», «😀»") + plain;
+            << QString() << QStringLiteral("ключ 漢字 😀 漢")
+            << QStringLiteral("Пароль не записан: символы «漢», «字», «😀»") + plain;
         QTest::newRow("plain, a line break")
             << QString() << QStringLiteral("one\ntwo") << QStringLiteral("Пароль не записан: символ U+000A") + plain;
-        QTest::newRow("encoded, outside the table")
-            << QStringLiteral("мастер") << QStringLiteral("it's €") << QStringLiteral("Пароль не записан: символы «'», «€»") + encoded;
-        QTest::newRow("encoded, the end-of-file byte")
-            << QStringLiteral("мастер") << QStringLiteral("a\x1a") << QStringLiteral("Пароль не записан: символ U+001A") + encoded;
+        QTest::newRow("encoded, outside the table") << QStringLiteral("мастер") << QStringLiteral("it's €")
+                                                    << QStringLiteral("Пароль не записан: символы «'», «€»") + encoded;
+        QTest::newRow("encoded, the end-of-file byte") << QStringLiteral("мастер") << QStringLiteral("a\x1a")
+                                                       << QStringLiteral("Пароль не записан: символ U+001A") + encoded;
     }
     void keysThatWouldNotComeBackUnchangedAreRefused() {
         QFETCH(QString, master);
@@ -394,7 +396,8 @@ private slots:
         SelectFile(window, QStringLiteral("a.key"));
         window.Edit3->setText(QStringLiteral("b.key"));
         QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().errors, QStringList{QStringLiteral("Невозможно переименовать файл! (возможно файл не выбран)")});
+        QCOMPARE(fixture.dialogs().errors,
+                 QStringList{QStringLiteral("Невозможно переименовать файл! (возможно файл не выбран)")});
         QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("A\r\n"));
         QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/b.key"))), QByteArray("B\r\n"));
         QVERIFY(!window.FileListBox1->FileName().empty());  // not refreshed

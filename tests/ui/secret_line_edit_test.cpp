@@ -68,8 +68,7 @@ private slots:
             for (const auto& command : commands)
                 for (const QKeySequence& binding : QKeySequence::keyBindings(command.command))
                     QTest::addRow("%s %s", box, qPrintable(binding.toString()))
-                        << QString::fromLatin1(box) << binding[0] << command.copying << command.copied
-                        << command.left;
+                        << QString::fromLatin1(box) << binding[0] << command.copying << command.copied << command.left;
     }
     void everyCopyingKeyMarksTheCopyAsASecret() {
         QFETCH(QString, box);

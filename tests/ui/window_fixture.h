@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <utility>
 #include <optional>
+#include <utility>
 
 #include "ui/dialogs.h"
 #include "ui/main_window.h"

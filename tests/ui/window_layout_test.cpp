@@ -2,13 +2,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWheelEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <utility>
@@ -140,7 +140,8 @@ private slots:
     void theSelectedItemFollowsTheText() {
         WindowFixture fixture;
         TForm1& window = fixture.Start();
-        for (QComboBox* box : {window.ComboBox1, window.ComboBox2, window.ComboBox3, window.ComboBox4, window.ComboBox5}) {
+        for (QComboBox* box :
+             {window.ComboBox1, window.ComboBox2, window.ComboBox3, window.ComboBox4, window.ComboBox5}) {
             const QString last = box->itemText(box->count() - 1);
             box->lineEdit()->clear();
             sorvane::testing::TypeText(box->lineEdit(), last);
@@ -280,11 +281,20 @@ private slots:
     void everyCharacterShowsTheMask_data() {
         QTest::addColumn<char32_t>("code");
         const std::pair<const char*, char32_t> samples[] = {
-            {"Latin", U'A'},          {"Cyrillic", U'Ж'},           {"CJK", U'漢'},
-            {"Hangul", U'한'},        {"Arabic", U'ب'},             {"Hebrew", U'א'},
-            {"Thai", U'ก'},           {"Devanagari", U'क'},         {"private use", U'\uE000'},
-            {"replacement", U'\uFFFD'}, {"emoji", U'\U0001F600'},    {"musical", U'\U0001D11E'},
-            {"CJK extension B", U'\U00020000'}, {"plane 15 private use", U'\U000F0000'},
+            {"Latin", U'A'},
+            {"Cyrillic", U'Ж'},
+            {"CJK", U'漢'},
+            {"Hangul", U'한'},
+            {"Arabic", U'ب'},
+            {"Hebrew", U'א'},
+            {"Thai", U'ก'},
+            {"Devanagari", U'क'},
+            {"private use", U'\uE000'},
+            {"replacement", U'\uFFFD'},
+            {"emoji", U'\U0001F600'},
+            {"musical", U'\U0001D11E'},
+            {"CJK extension B", U'\U00020000'},
+            {"plane 15 private use", U'\U000F0000'},
             {"last private use", U'\U0010FFFD'},
         };
         for (const auto& [name, code] : samples) QTest::newRow(name) << code;

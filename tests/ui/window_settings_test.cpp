@@ -38,8 +38,9 @@ private slots:
         QVERIFY(window.Edit4->text().isEmpty());
         QVERIFY(fixture.dialogs().errors.isEmpty());
         fixture.Close();
-        const QString expected = QStringLiteral("[FORM1]\nleft=0\ntop=0\nwidth=512\nheight=490\nWindowState=Развернуть окно\nDir=") +
-                                 QDir::currentPath() + QStringLiteral("\nHidePass1=0\nRemember=0\n");
+        const QString expected =
+            QStringLiteral("[FORM1]\nleft=0\ntop=0\nwidth=512\nheight=490\nWindowState=Развернуть окно\nDir=") +
+            QDir::currentPath() + QStringLiteral("\nHidePass1=0\nRemember=0\n");
         QCOMPARE(QString::fromUtf8(fixture.ReadSettings()), expected);
         QCOMPARE(QFileInfo(fixture.ProgramPath(QStringLiteral("sorvane.ini"))).permissions() & 0x0077, 0);
     }
@@ -82,8 +83,9 @@ private slots:
 
     void valuesAreReadByTheirKindRules() {
         WindowFixture fixture;
-        fixture.WriteSettings("[form1]\r\nLEFT=0x20\r\ntop=abc\r\nwidth=300\r\nheight=350\r\nWindowState=Другой\r\n"
-                              "Dir=\r\nHidePass1=2\r\nRemember=yes\r\n");
+        fixture.WriteSettings(
+            "[form1]\r\nLEFT=0x20\r\ntop=abc\r\nwidth=300\r\nheight=350\r\nWindowState=Другой\r\n"
+            "Dir=\r\nHidePass1=2\r\nRemember=yes\r\n");
         TForm1& window = fixture.Start();
         QCOMPARE(window.pos(), QPoint(32, 0));
         QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Другой"));
@@ -133,11 +135,12 @@ private slots:
             QFile::setPermissions(path, QFileDevice::WriteOwner);
         }
         const QString master = QStringLiteral("мастер");
-        fixture.WriteSettings("[FORM1]\nwidth=300\nheight=400\nWindowState=Сжать окно\nDir=" + path.toUtf8() +
-                              "\nHidePass1=1\nRemember=1\nPassword=" + ToQString(sorvane::Passway(ToU16(master))).toUtf8() +
-                              "\n");
+        fixture.WriteSettings(
+            "[FORM1]\nwidth=300\nheight=400\nWindowState=Сжать окно\nDir=" + path.toUtf8() +
+            "\nHidePass1=1\nRemember=1\nPassword=" + ToQString(sorvane::Passway(ToU16(master))).toUtf8() + "\n");
         TForm1& window = fixture.Start();
-        if (unreadable) QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (unreadable)
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(fixture.dialogs().errors.isEmpty());
         QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), QDir::currentPath());
         // The rest of start-up ran: layout, check boxes, master field, start items, masking.
@@ -217,7 +220,8 @@ private slots:
     void aHandWrittenLineInAnotherEncodingKeepsTheOthers() {
         WindowFixture fixture;
         const QByteArray stored = QByteArray::fromStdString(sorvane::Utf16ToUtf8(sorvane::Passway(u"ключ")));
-        fixture.WriteSettings("; \xEC\xEE\xE9\n[FORM1]\nWindowState=Сжать окно\nRemember=1\nPassword=\"" + stored + "\"\n");
+        fixture.WriteSettings("; \xEC\xEE\xE9\n[FORM1]\nWindowState=Сжать окно\nRemember=1\nPassword=\"" + stored +
+                              "\"\n");
         TForm1& window = fixture.Start();
         QCOMPARE(window.ComboBox5->currentText(), QStringLiteral("Сжать окно"));
         QCOMPARE(window.Edit4->text(), QStringLiteral("ключ"));

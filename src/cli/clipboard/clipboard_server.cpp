@@ -10,14 +10,14 @@
 #include <cstdlib>
 #include <exception>
 #include <optional>
-#include <system_error>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "cli/clipboard_protocol.h"
 #include "cli/exit_codes.h"
-#include "hardening/process_hardening.h"
 #include "cli/standard_streams.h"
+#include "hardening/process_hardening.h"
 #include "ui/clipboard.h"
 
 namespace sorvane {

@@ -40,7 +40,8 @@ void DriveComboBox::ShowDriveOf(const std::filesystem::path& folder) {
     int best = -1;
     for (int i = 0; i < count(); ++i) {
         const QString root = itemText(i);
-        const bool holds = path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+        const bool holds =
+            path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (holds && (best < 0 || root.size() > itemText(best).size())) best = i;
     }
     shown_ = best;
