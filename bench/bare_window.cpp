@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for start-up: a bare Qt window of the program's first-run size, nothing in it.
 #include <QApplication>
 #include <QWidget>

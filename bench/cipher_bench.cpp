@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the built-in chain on a 1 MiB text (512 Ki UTF-16 code units). Bytes are the
 // input's UTF-16 bytes; items are its characters (one byte each once stored in a key file).
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Whole-process times of sorvane-cli against the shell tools for the same step.
 
 Usage: bench/cli_bench.py CLI [RUNS]   (copy is timed under its own Xvfb; needs Debian's xvfb and xclip)

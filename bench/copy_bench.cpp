@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy of a key under a master key file: Button1Click from its start until the key is on the
 // clipboard (reading the key file, reading and decoding the master key file, decoding the key).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a folder of 100,000 ".key" files in the file list until it is filled and sorted, against
 // `ls -f` (unsorted) and `ls` (sorted) of the same folder in the same run.
 #include <benchmark/benchmark.h>

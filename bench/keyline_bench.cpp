@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReadKeyLine on large files: a 100 MB file without a line break (time and peak memory against the
 // line's UTF-16 size) and a 1 GB file whose first line is 20 characters (only the first block is read).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry of the benchmarks that need a QApplication: the offscreen platform, then Google Benchmark.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs every benchmark of the project and prints one table (Markdown), with the command-line tool a
 Linux user would otherwise use for the same step, timed in the same run, where one exists.
 

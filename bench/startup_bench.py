@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Whole-process start-up of the program until its window is mapped, under Xvfb with the xcb platform.
 
 Usage: bench/startup_bench.py PROGRAM [REFERENCE] [RUNS]   (needs Debian's xvfb and python3-xlib)

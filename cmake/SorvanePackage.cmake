@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: "cpack -G DEB" in the build folder gives sorvane_<version>_<arch>.deb.
 set(CPACK_PACKAGE_NAME sorvane)
 set(CPACK_PACKAGE_VENDOR "Sorvane developers")

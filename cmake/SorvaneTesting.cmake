@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # sorvane_add_test(name SOURCES ... LIBS ...): one GoogleTest executable, registered with CTest.
 function(sorvane_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1251 codec: every byte string survives a decode and an encode; any UTF-16 text encodes
 // to at most one byte per code unit, and what it gives decodes to the text with "?" in some places.
 #include <cstdlib>

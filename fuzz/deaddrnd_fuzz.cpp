@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // deaddrnd of any text under any key: no crash, never longer than its input; addrnd then deaddrnd
 // gives table texts back.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Depassway and DecodeKey accept any text and any master key, and give table characters only.
 #include <cstdlib>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Integer values of the settings file: every int written in any of the accepted spellings reads back
 // as itself, and any text that reads as a number reads as the same number when written back.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The path helpers and MinimizeName on any text, in both path styles: no crash, and the properties
 // the folder panel relies on.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReadKeyLine over arbitrary file contents: the line up to the first CR, LF or 0x1A, decoded. The file
 // lives in memory (memfd), so that nothing is left in /tmp.
 #include <sys/mman.h>

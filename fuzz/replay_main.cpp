@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target's corpus without libFuzzer, so that the ordinary test run catches a
 // regression that the fuzzers once ruled out. Arguments: corpus folders or single inputs.
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets (clang, libFuzzer, ASan+UBSan) and runs each for SECONDS seconds, starting
 # from the committed seed corpus (copied, so that the committed one stays as it is).
 # Usage: fuzz/run.sh SECONDS [TARGET...]   Targets: depassway deaddrnd settings read_key_line codepage

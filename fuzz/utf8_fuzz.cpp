@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 decoding of any bytes: no crash, well-formed UTF-16 out (no lone surrogates), valid input
 // round-trips exactly, and invalid input never decodes to the same text as some valid input of it.
 #include <cstdlib>

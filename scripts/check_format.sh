@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the C++ sources under src/, tests/, bench/ and fuzz/ follow .clang-format; changes
 # nothing. To reformat instead: the same file list to `clang-format -i`.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a configured build folder and unpacks it into a temporary root (it is
 # never installed on this machine); installs with `cmake --install` into a temporary prefix. In both
 # trees: the expected files are there, the desktop entry and the metainfo pass their validators, and

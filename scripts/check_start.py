@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts an installed or unpacked program as a new user would, closes it, and checks where it went.
 
 Usage: scripts/check_start.py PROGRAM DATA_DIR   (under an X server, e.g. xvfb-run; needs strace and

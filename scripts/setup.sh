@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs (through sudo when not root), configures and builds.
 # Environment: BUILD_DIR (default build), BUILD_TYPE (default RelWithDebInfo), SORVANE_SANITIZE=1 for
 # an ASan+UBSan build, SORVANE_BENCH=0 to leave the benchmarks out, CXX=clang++ to build with clang.

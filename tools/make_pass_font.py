@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds pass.ttf, the masking face "Pass": every character shows the same mask shape.
 
 The face has two glyphs, the mask and .notdef, and both are drawn as the same mask, so that a

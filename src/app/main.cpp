@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: the application, the main window, the message loop.
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/clipboard_launch.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_failure.h"
 #include "cli/commands.h"
 #include "cli/standard_streams.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show, copy and store: the window's copy and write commands without the window.
 #include "cli/cli_failure.h"
 #include "cli/clipboard_launch.h"

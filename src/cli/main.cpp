@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli: the key store from the shell.
 #include <csignal>
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/master_source.h"
 
 #include "cli/cli_failure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileio/io_error.h"
 
 #include <locale.h>

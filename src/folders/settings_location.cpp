@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "folders/settings_location.h"
 
 #include "fileio/io_error.h"

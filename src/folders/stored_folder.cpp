@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "folders/stored_folder.h"
 
 #include "fileio/path_text.h"

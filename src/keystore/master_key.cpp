@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keystore/master_key.h"
 
 #include "cipher/builtin_chain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "random/os_entropy.h"
 
 #include <sys/random.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delete and rename the selected file or the open folder, by the mode list.
 #include <QComboBox>
 #include <QLineEdit>

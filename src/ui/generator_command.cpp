@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password generator's button: a password from the chosen classes into both key boxes.
 #include <QComboBox>
 

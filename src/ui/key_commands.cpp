@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key commands: copy a key to the clipboard, write it into the selected file or a new one
 // (or create a folder), choose a master key file, save the master key to a file.
 #include <QComboBox>

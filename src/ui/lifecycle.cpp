@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: the order matters, since later steps read what earlier ones set.
 #include <QComboBox>
 #include <QLineEdit>

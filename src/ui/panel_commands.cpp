@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder panel's commands: go to the program directory, copy a file's or the folder's name.
 #include <QLineEdit>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view controls: masking fonts, the two window layouts and the list-width trade.
 #include <QComboBox>
 #include <QLineEdit>

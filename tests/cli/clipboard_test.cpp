@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli copy: the key on the clipboard, marked secret, served until taken or cleared.
 // Under Xvfb (CTest runs this with xvfb-run when it and xclip exist) the clipboard is read back with
 // xclip; otherwise on Qt's offscreen platform only what copy itself reports is checked.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of sorvane-cli, with bash-completion's helpers stood in for.
 set -u
 source "$1"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli generate: the window's generator with the class boxes' choices.
 #include <set>
 

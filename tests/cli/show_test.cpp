@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli show: the key of a key file under each source of the master key, and its failures.
 #include <sys/stat.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli store: the window's write command from a terminal or standard input.
 #include "cli/cli_runner.h"
 #include "keystore/key_chain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli's command line: help, and every mistake a usage error (2) that says what is wrong.
 #include "cli/cli_runner.h"
 

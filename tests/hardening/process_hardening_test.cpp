@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process hardening, each case in a child process so that the test runner stays as it was.
 #include "hardening/process_hardening.h"
 

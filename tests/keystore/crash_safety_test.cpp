@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A key file survives a writer killed at any moment and a full disk: it always holds a whole key.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opt-in clipboard clearing: only a key this program put there, only while it is still there.
 #include <QClipboard>
 #include <QComboBox>

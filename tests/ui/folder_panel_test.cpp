@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder panel's coupling and its commands.
 #include <QAbstractItemView>
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's button in the window.
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key commands end to end, with real files in temporary folders.
 #include <QClipboard>
 #include <QComboBox>

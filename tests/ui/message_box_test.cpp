@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: plain text in the window's font.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key boxes and the master field: copies and cuts go on the clipboard marked as secrets, the
 // primary selection never gets their text, and the text and its drawing stay as they are.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, its two layouts, the list-width trade and the masking faces.
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings through close and start, first run, damaged files, and start-up after an error.
 #include <QComboBox>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli-clipboard: holds one key on the clipboard for sorvane-cli (see cli/clipboard_protocol.h).
 #include <fcntl.h>
 #include <unistd.h>

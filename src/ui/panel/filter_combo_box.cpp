@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/panel/filter_combo_box.h"
 
 #include "ui/qt_text.h"
