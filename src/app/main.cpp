@@ -4,21 +4,13 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <cstdio>
-#include <system_error>
-
 #include "hardening/process_hardening.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/window_style.h"
 
 int main(int argc, char* argv[]) {
-    try {
-        sorvane::HardenProcess();
-    } catch (const std::system_error& error) {
-        // The program still works; the user should know that a crash could leave the keys in a core file.
-        std::fprintf(stderr, "sorvane: core dumps stay possible (%s)\n", error.what());
-    }
+    sorvane::HardenProcessOrWarn("sorvane");
     QApplication application(argc, argv);
     // Ties the window to its desktop entry (its icon and name in the task bar, on Wayland too).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorvane.Sorvane"));

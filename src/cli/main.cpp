@@ -3,7 +3,6 @@
 #include <csignal>
 #include <exception>
 #include <string>
-#include <system_error>
 
 #include "cli/arguments.h"
 #include "cli/cli_failure.h"
@@ -54,11 +53,7 @@ int Fail(ExitCode code, const std::string& message) {
 
 int main(int argc, char* argv[]) {
     using namespace sorvane;
-    try {
-        HardenProcess();
-    } catch (const std::system_error& error) {
-        WriteStandardError(std::string("sorvane-cli: предупреждение: ") + error.what() + "\n");  // go on unhardened
-    }
+    HardenProcessOrWarn("sorvane-cli");
     std::signal(SIGPIPE, SIG_IGN);  // a closed output is an error to report, not a silent death
     CliArguments arguments;
     try {

@@ -9,4 +9,8 @@ namespace sorvane {
 // start-up. Throws std::system_error when the system refuses either step.
 void HardenProcess();
 
+// HardenProcess for a program's entry: when the system refuses, the program goes on and says on
+// standard error that a crash could leave its keys in a core file.
+void HardenProcessOrWarn(const char* program);
+
 }  // namespace sorvane

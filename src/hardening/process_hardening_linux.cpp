@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <system_error>
 
 namespace sorvane {
@@ -18,6 +19,14 @@ void HardenProcess() {
     // that is not dumpable gets no core either way.
     if (::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
         throw std::system_error(errno, std::generic_category(), "not dumpable");
+}
+
+void HardenProcessOrWarn(const char* program) {
+    try {
+        HardenProcess();
+    } catch (const std::system_error& error) {
+        std::fprintf(stderr, "%s: core dumps stay possible (%s)\n", program, error.what());
+    }
 }
 
 }  // namespace sorvane

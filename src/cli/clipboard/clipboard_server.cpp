@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "cli/clipboard_protocol.h"
 #include "cli/exit_codes.h"
@@ -71,11 +70,7 @@ void ReportReady() {
 
 int main(int argc, char* argv[]) {
     using namespace sorvane;
-    try {
-        HardenProcess();
-    } catch (const std::system_error&) {
-        // serves all the same, as the window runs on when the system refuses
-    }
+    HardenProcessOrWarn("sorvane-cli-clipboard");
     const std::optional<int> clear_seconds = ClearSeconds(argc, argv);
     QString key;
     try {
