@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fonts.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
-#include <QLineEdit>
 #include <QWidget>
 
 #include "folders/shipped_files.h"
@@ -24,14 +21,6 @@ void SetFace(QWidget* widget, const QString& face) {
 }
 
 int RegisterFontFile(const QString& path) { return QFontDatabase::addApplicationFont(path); }
-
-void LayOutTextAgain() {
-    for (QWidget* widget : QApplication::allWidgets()) {
-        if (!qobject_cast<QLineEdit*>(widget)) continue;  // the others lay out as they paint
-        QEvent change(QEvent::FontChange);
-        QApplication::sendEvent(widget, &change);
-    }
-}
 
 void ReleaseFontFile(int id) {
     if (id >= 0) QFontDatabase::removeApplicationFont(id);

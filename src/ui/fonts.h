@@ -21,11 +21,6 @@ void SetFace(QWidget* widget, const QString& face);
 int RegisterFontFile(const QString& path);
 void ReleaseFontFile(int id);
 
-// An edit box keeps its text laid out in the faces found when the text or font was set: after
-// registering font files, every widget lays out its text again (a remembered master field under a
-// checked CheckBox1 would show the master key in a stand-in face).
-void LayOutTextAgain();
-
 // Without a "tahoma.ttf" beside the program, the family "Tahoma" is mapped to an installed free
 // sans face, so that the window never depends on a font it does not ship.
 void MapPlainFaceUnlessShipped(const QString& program_directory);

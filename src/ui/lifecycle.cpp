@@ -26,6 +26,13 @@ QString FontPath(const std::u16string& program_directory, const char16_t* file) 
 
 }  // namespace
 
+// Before any control exists, so that no text is ever laid out in a stand-in face (a remembered
+// master field under a checked CheckBox1 would show the master key) and none is laid out twice.
+void TForm1::RegisterShippedFonts() {
+    pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"pass.ttf"));
+    tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"tahoma.ttf"));
+}
+
 void TForm1::FormCreate() {
     ReadParams();
     ComboBox5Change();
@@ -34,9 +41,6 @@ void TForm1::FormCreate() {
     ComboBox2->setCurrentIndex(0);
     ComboBox3->setCurrentIndex(1);
     ComboBox4->setCurrentIndex(0);
-    pass_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"pass.ttf"));
-    tahoma_font_id_ = RegisterFontFile(FontPath(ProgramDir(), u"tahoma.ttf"));
-    LayOutTextAgain();
     RadioButton1Click();  // the typed keys are masked at every start
 }
 

@@ -73,6 +73,7 @@ TForm1::TForm1(Dialogs& dialogs, std::optional<std::u16string> program_directory
     Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sorvane 2.2"));
+    RegisterShippedFonts();
     MapPlainFaceUnlessShipped(ToQString(ProgramDir()));
     QFont font(kPlainFace);
     font.setPixelSize(11);

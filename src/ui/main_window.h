@@ -51,6 +51,7 @@ public:
     void SetOuterHeight(int height);
 
     // Start-up and shutdown.
+    void RegisterShippedFonts();
     void FormCreate();
     void FormClose();
     void ReadParams();

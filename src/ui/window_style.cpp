@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
@@ -66,11 +67,14 @@ public:
     }
 
 private:
+    // Read as PNG outright: a file given to QIcon has its format guessed by loading every image
+    // plugin (and libjpeg with them), a few milliseconds of every start.
     static QIcon BuiltInIcon(const char* name) {
         QIcon icon;
         for (const char* size : {"16", "32"}) {
-            icon.addFile(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
-                             .arg(QLatin1String(name), QLatin1String(size)));
+            icon.addPixmap(QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+                                       .arg(QLatin1String(name), QLatin1String(size)),
+                                   "PNG"));
         }
         return icon;
     }
