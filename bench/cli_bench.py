@@ -50,7 +50,7 @@ def measure(cli, runs=50):
         # A program folder of our own: no remembered master field from a settings file.
         program = os.path.join(folder, "bin")
         os.mkdir(program)
-        for name in ("sorvane-cli", "sorvane-cli-clipboard"):
+        for name in ("sorvane-cli", "sorvane-cli-clipboard", "sorvane-cli-x11-clipboard"):
             shutil.copy2(os.path.join(os.path.dirname(cli), name), program)
         cli = os.path.join(program, "sorvane-cli")
         environment = dict(os.environ)

@@ -17,7 +17,8 @@ check_tree() {
     local prefix=$1 file
     for file in bin/sorvane share/sorvane/pass.ttf share/applications/$id.desktop \
                 share/icons/hicolor/scalable/apps/$id.svg share/metainfo/$id.metainfo.xml \
-                share/man/man1/sorvane.1 share/doc/sorvane/LICENSE; do
+                share/man/man1/sorvane.1 share/doc/sorvane/LICENSE bin/sorvane-cli \
+                libexec/sorvane/sorvane-cli-clipboard libexec/sorvane/sorvane-cli-x11-clipboard; do
         [ -f "$prefix/$file" ] || { echo "check_package: $file is missing under $prefix" >&2; exit 1; }
     done
     desktop-file-validate "$prefix/share/applications/$id.desktop"

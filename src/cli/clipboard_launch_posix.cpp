@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli_failure.h"
@@ -24,8 +25,8 @@ extern char** environ;
 namespace sorvane {
 namespace {
 
-// The installed server, from the folder of the installed sorvane-cli.
-constexpr std::u16string_view kClipboardServerFromBinDir = u"" SORVANE_CLIPBOARD_SERVER_FROM_BINDIR;
+// The installed servers' folder, from the folder of the installed sorvane-cli, with a final slash.
+constexpr std::u16string_view kClipboardServerDirFromBinDir = u"" SORVANE_CLIPBOARD_SERVER_DIR_FROM_BINDIR;
 
 bool Set(const char* variable) {
     const char* value = std::getenv(variable);
@@ -38,11 +39,19 @@ void RequireDisplay() {
     throw CliFailure(ExitCode::kIo, u"Нет дисплея: буфер обмена недоступен (не заданы DISPLAY и WAYLAND_DISPLAY)");
 }
 
+// Plain X11 gets the libxcb server; Wayland, or a Qt platform named other than xcb (offscreen), the Qt one.
+std::u16string_view ServerName() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const bool xcb_platform = !Set("QT_QPA_PLATFORM") || std::string_view(platform).starts_with("xcb");
+    return Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && xcb_platform ? kX11ClipboardServerName : kClipboardServerName;
+}
+
 // Beside this program in the build tree, in its libexec folder when installed.
-std::string ServerPath() {
+std::string ServerPath(std::u16string_view name) {
     const std::u16string folder = ProgramDirectory();
-    const std::u16string beside = folder + std::u16string(kClipboardServerName);
-    for (const std::u16string& candidate : {beside, folder + std::u16string(kClipboardServerFromBinDir)}) {
+    const std::u16string beside = folder + std::u16string(name);
+    for (const std::u16string& candidate :
+         {beside, folder + std::u16string(kClipboardServerDirFromBinDir) + std::u16string(name)}) {
         if (FileExists(candidate)) return Utf16ToUtf8(candidate);
     }
     throw CliFailure(ExitCode::kIo, u"Не найдена программа буфера обмена \"" + beside + u"\"");
@@ -142,7 +151,7 @@ CliFailure ServerFailure(pid_t server) {
 
 void PutOnClipboard(std::string_view key, std::optional<int> clear_seconds) {
     RequireDisplay();
-    const std::string server_path = ServerPath();
+    const std::string server_path = ServerPath(ServerName());
     Pipe key_pipe, ready_pipe;
     const SpawnSetup setup(key_pipe, ready_pipe);
     std::vector<std::string> words{server_path};

@@ -11,6 +11,9 @@ namespace sorvane {
 // its output and error streams. Before that, it tells what went wrong on standard error and exits
 // with an ExitCode. Its only argument: --clear SECONDS.
 inline constexpr char kClipboardReady = 'R';
+// Two servers speak it: the Qt Gui one for every platform, and a libxcb one that starts far faster
+// for plain X11.
 inline constexpr std::u16string_view kClipboardServerName = u"sorvane-cli-clipboard";
+inline constexpr std::u16string_view kX11ClipboardServerName = u"sorvane-cli-x11-clipboard";
 
 }  // namespace sorvane

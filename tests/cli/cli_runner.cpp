@@ -127,7 +127,7 @@ struct Exchange {
 
 CliTest::CliTest() {
     std::filesystem::create_directory(dir_ / "bin");
-    for (const char* program : {"sorvane-cli", "sorvane-cli-clipboard"})
+    for (const char* program : {"sorvane-cli", "sorvane-cli-clipboard", "sorvane-cli-x11-clipboard"})
         std::filesystem::copy_file(std::filesystem::path(SORVANE_CLI_DIR) / program, dir_ / "bin" / program);
 }
 
@@ -224,7 +224,8 @@ CliResult CliTest::RunOnTerminal(std::vector<std::string> arguments, const std::
 }
 
 std::vector<pid_t> CliTest::RunningServers() const {
-    const std::filesystem::path server = dir_ / "bin" / "sorvane-cli-clipboard";
+    const std::string qt_server = (dir_ / "bin" / "sorvane-cli-clipboard").string();
+    const std::string x11_server = (dir_ / "bin" / "sorvane-cli-x11-clipboard").string();
     std::vector<pid_t> found;
     DIR* proc = ::opendir("/proc");
     if (proc == nullptr) return found;
@@ -233,7 +234,8 @@ std::vector<pid_t> CliTest::RunningServers() const {
         if (pid <= 0) continue;
         // The command line, not /proc/PID/exe: the server is not dumpable, and only root could read its exe.
         const std::string proc_folder = std::string("/proc/") + entry->d_name;
-        if (ReadBytes(proc_folder + "/cmdline").c_str() != server.string()) continue;
+        const std::string program = ReadBytes(proc_folder + "/cmdline").c_str();
+        if (program != qt_server && program != x11_server) continue;
         const std::string stat = ReadBytes(proc_folder + "/stat");
         const auto state = stat.rfind(") ");
         if (state != std::string::npos && stat.compare(state + 2, 1, "Z") == 0) continue;  // ended, not yet reaped

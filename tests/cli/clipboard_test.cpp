@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "cli/cli_runner.h"
@@ -52,6 +54,27 @@ TEST_F(ClipboardTest, copy_putsTheKeyMarkedSecretAndReturns) {
     EXPECT_NE(Xclip("-o -t TARGETS").value_or("").find("UTF8_STRING"), std::string::npos);
 }
 
+// The old text targets carry Latin-1: a key beyond it is offered only as UTF-8.
+TEST_F(ClipboardTest, copy_offersStringTargetsOnlyForLatin1Keys) {
+    if (!OnX11()) GTEST_SKIP() << "no X server: the clipboard cannot be read back";
+    WriteBytes(dir_ / "latin.key", "Key \xa7 1\r\n");  // "§" in Windows-1251 as in Latin-1
+    const struct {
+        const char* file;
+        std::string utf8;
+        std::optional<std::string> latin1;
+    } cases[] = {{"a.key", "Ключ 1", std::nullopt}, {"latin.key", "Key § 1", "Key \xa7 1"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_EQ(Run({"copy", c.file, "--clear", "30"}).exit_code, 0);
+        const std::string targets = Xclip("-o -t TARGETS").value_or("");
+        EXPECT_NE(targets.find("x-kde-passwordManagerHint"), std::string::npos) << targets;
+        EXPECT_NE(targets.find("UTF8_STRING"), std::string::npos) << targets;
+        EXPECT_EQ(targets.find("\nSTRING\n") != std::string::npos, c.latin1.has_value()) << targets;
+        EXPECT_EQ(Xclip("-o -t UTF8_STRING"), c.utf8);
+        EXPECT_EQ(Xclip("-o -t STRING"), c.latin1);
+    }
+}
+
 TEST_F(ClipboardTest, anotherProgramTakesTheClipboard_theServerEndsAndLeavesItsText) {
     if (!OnX11()) GTEST_SKIP() << "needs another program on a shared clipboard";
     ASSERT_EQ(Run({"copy", "a.key", "--clear", "1"}).exit_code, 0);
@@ -91,7 +114,8 @@ TEST_F(ClipboardTest, displayThatCannotBeReached_aClearError) {
 }
 
 TEST_F(ClipboardTest, failuresBeforeTheClipboard_startNoServer) {
-    std::filesystem::remove(dir_ / "bin" / "sorvane-cli-clipboard");
+    for (const char* server : {"sorvane-cli-clipboard", "sorvane-cli-x11-clipboard"})
+        std::filesystem::remove(dir_ / "bin" / server);
     const CliResult missing_key = Run({"copy", "missing.key"});
     EXPECT_EQ(missing_key.exit_code, 3);
     const CliResult no_server = Run({"copy", "a.key"});
