@@ -50,7 +50,7 @@ void TForm1::Button7Click() {
         case 0: {
             const auto selected = SelectedFile();
             if (!selected) return;
-            DeleteFile(*selected);  // what could not be deleted shows again in the list
+            static_cast<void>(DeleteFile(*selected));  // what could not be deleted shows again in the list
             FileListBox1->Update();
             return;
         }
@@ -83,12 +83,14 @@ void TForm1::Button8Click() {
             const std::filesystem::path parent = folder.parent_path();
             DirectoryListBox1->SetDirectory(parent);
             const std::filesystem::path target = JoinPath(parent, TypedPath(Edit3->text()));
-            if (const std::error_code error = RenameDir(folder, target)) {
-                dialogs_.Error(this, QStringLiteral("Невозможно переименовать директорию ") + ShownPath(folder) +
-                                         QStringLiteral(" в ") + ShownPath(target) + QStringLiteral(": ") +
-                                         QString::fromStdString(error.message()));
+            const std::error_code error = RenameDir(folder, target);
+            DirectoryListBox1->Update();  // the parent is open now, renamed or not
+            if (error) {
+                throw std::runtime_error((QStringLiteral("Невозможно переименовать директорию ") + ShownPath(folder) +
+                                          QStringLiteral(" в ") + ShownPath(target) + QStringLiteral(": ") +
+                                          QString::fromStdString(error.message()))
+                                             .toStdString());
             }
-            DirectoryListBox1->Update();
             return;
         }
         default:

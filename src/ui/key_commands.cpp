@@ -102,7 +102,7 @@ void TForm1::Button6Click() {
                 dialogs_.Information(this, QStringLiteral("Имя директории не задано"));
                 return;
             }
-            CreateFolder(target);  // an existing folder or a bad name: nothing happens, as designed
+            static_cast<void>(CreateFolder(target));  // an existing folder or a bad name: nothing happens, as designed
             DirectoryListBox1->Update();
             return;
         default:

@@ -31,8 +31,6 @@
 
 namespace sorvane {
 
-TForm1* Form1 = nullptr;
-
 namespace {
 
 // The frame around the client area: a fixed single border and a title bar, at 96 pixels per inch.
@@ -70,7 +68,6 @@ TForm1::TForm1(Dialogs& dialogs, std::optional<std::u16string> program_directory
                           Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
       program_directory_(std::move(program_directory)) {
-    Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Sorvane 2.2"));
     RegisterShippedFonts();
@@ -87,9 +84,7 @@ TForm1::TForm1(Dialogs& dialogs, std::optional<std::u16string> program_directory
     move(PlaceOnSomeScreen(pos(), {OuterWidth(), OuterHeight()}));
 }
 
-TForm1::~TForm1() {
-    if (Form1 == this) Form1 = nullptr;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::CreateControls() {
     Label1 = Place(new QLabel(QStringLiteral("Введите ключ для записи"), this), "Label1", 2, 195, 132, 13);

@@ -51,40 +51,61 @@ public:
     void SetOuterHeight(int height);
 
     // Start-up and shutdown.
-    void RegisterShippedFonts();
+    // Reads the settings, applies the window state, masks the key boxes and sets the defaults.
     void FormCreate();
+    // Clears a key of ours from the clipboard, releases the fonts and writes the settings.
     void FormClose();
+    // Applies "sorvane.ini" to the window: place, size, state, folder, master-field choices.
     void ReadParams();
+    // Writes the window's settings back into "sorvane.ini", keeping the file's other lines.
     void WriteParams();
 
     // View handlers.
+    // "Скрыть пароль": the key box and the confirmation box in the masking face.
     void RadioButton1Click();
+    // "Показать пароль": the key box and the confirmation box in the plain face.
     void RadioButton2Click();
+    // Masks or shows the master field as CheckBox1 says.
     void CheckBox1MouseUp();
+    // Collapses or expands the window as ComboBox5 says.
     void ComboBox5Change();
+    // Gives the folder panel's width to the folder list or to the file list, in turn.
     void Button11Click();
 
     // Key commands.
+    // Reads the selected file's key (decoded under the master field), shows it and copies it.
     void Button1Click();
+    // Writes the confirmed key box into the selected file and copies it.
     void Button2Click();
+    // Creates the file or folder named in Edit3 (a file holds the confirmed key box).
     void Button6Click();
+    // Chooses a master key file for the master field.
     void Button9Click();
+    // Saves the master field's key, enciphered, into a chosen master key file.
     void Button10Click();
 
     // The password generator.
+    // Generates a key of SpinEdit1's length from the class boxes' sets into both key boxes.
     void Button4Click();
 
     // Folder panel commands.
+    // Opens the program's own folder.
     void Button3Click();
+    // Copies the selected file's name without extension into the key boxes and the clipboard.
     void Button5Click();
+    // Copies the open folder's name into the key boxes and the clipboard.
     void Label3Click();
+    // Deletes the selected file or the open folder, as ComboBox4 says.
     void Button7Click();
+    // Renames the selected file or the open folder to Edit3's name, as ComboBox4 says.
     void Button8Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Before any control exists, so that no text is laid out in a stand-in face.
+    void RegisterShippedFonts();
     void CreateControls();
     void ConnectHandlers();
     // Runs a handler; an exception that escapes it is shown in the error box, and the program goes on.
@@ -153,8 +174,5 @@ public:
     QComboBox* ComboBox5 = nullptr;
     QPushButton* Button11 = nullptr;
 };
-
-// The single instance, set as soon as the window object exists.
-extern TForm1* Form1;
 
 }  // namespace sorvane
