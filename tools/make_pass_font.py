@@ -2,15 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Builds pass.ttf, the masking face "Pass": every character shows the same mask shape.
 
-The face has two glyphs, the mask and .notdef, and both are drawn as the same mask, so that a
-character the character map lacks looks like any other. The map gives the mask to every character
-of the Basic Multilingual Plane but the surrogates and the last two noncharacters: a format 13 map
-("many-to-one range mappings", two groups) that FreeType prefers, and a format 4 map for readers
-of BMP maps only, whose segments all point into one short run of glyph ids. The supplementary
-planes are left out on purpose: fontconfig walks every mapped code point when the program
-registers the font, which costs about 70 ms at each start for the whole repertoire and 3 ms for
-the BMP. The window draws the face with font merging off (ui/fonts.cpp), so a character outside
-the map takes this face's mask-shaped .notdef and never a glyph of another font.
+The face has two glyphs, the mask and .notdef, and both are drawn as the same mask. The character
+map gives the mask to printable ASCII alone, through a format 13 map ("many-to-one range
+mappings") that FreeType prefers and a format 4 map for readers of BMP maps only; every other
+character takes the mask-shaped .notdef. The window draws the face with font merging off
+(ui/fonts.cpp), so no character ever takes a glyph of another font. The map stays small on
+purpose: fontconfig walks every mapped code point when the program registers the font, which cost
+about 4 ms of every start for the Basic Multilingual Plane (and 70 ms for the whole repertoire).
 
 Usage: tools/make_pass_font.py [output]   (needs Debian's python3-fonttools)
 """
@@ -26,8 +24,8 @@ UNITS_PER_EM = 1000
 ADVANCE = 620
 ASCENT, DESCENT = 800, 200
 MASK_GLYPH_ID = 1
-# Mapped: U+0000 to U+FFFD without the surrogates.
-MAPPED_RANGES = ((0x0000, 0xD7FF), (0xE000, 0xFFFD))
+# Mapped: printable ASCII; everything else shows .notdef, the same mask.
+MAPPED_RANGES = ((0x0020, 0x007E),)
 # Format 4: segments of at most this many code points share one run of glyph ids.
 SEGMENT_LENGTH = 512
 
@@ -112,7 +110,7 @@ def main():
     builder.setupNameTable({"familyName": "Pass", "styleName": "Regular", "uniqueFontIdentifier": "Sorvane Pass",
                             "fullName": "Pass", "psName": "Pass-Regular", "version": "Version 1.1"})
     builder.setupOS2(sTypoAscender=ASCENT, sTypoDescender=-DESCENT, sTypoLineGap=0, usWinAscent=ASCENT,
-                     usWinDescent=DESCENT, usFirstCharIndex=0x0000, usLastCharIndex=0xFFFD,
+                     usWinDescent=DESCENT, usFirstCharIndex=0x0020, usLastCharIndex=0x007E,
                      ulUnicodeRange1=0xFFFFFFFF, ulUnicodeRange2=0xFFFFFFFF, ulUnicodeRange3=0xFFFFFFFF,
                      ulUnicodeRange4=0x07FFFFFF, ulCodePageRange1=0xFFFFFFFF, ulCodePageRange2=0xFFFFFFFF,
                      achVendID="SRVN")
