@@ -11,9 +11,9 @@ namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_support::ReadBytes;
+using test_support::TempDir;
+using test_support::WriteBytes;
 
 TEST(FileOperations, ExistenceFollowsLinksAndIsFalseForFolders) {
     TempDir dir;

@@ -14,7 +14,7 @@ namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
+using test_support::TempDir;
 
 // Sets $HOME for the life of the object.
 class ScopedHome {

@@ -10,7 +10,7 @@
 
 #include "text/unicode.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempDir {
@@ -52,4 +52,4 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

@@ -25,10 +25,10 @@
 using sorvane::TForm1;
 using sorvane::ToQString;
 using sorvane::ToU16;
-using sorvane::testing::FileNames;
-using sorvane::testing::SelectFile;
-using sorvane::testing::WindowFixture;
-using sorvane::testing::WriteFile;
+using sorvane::test_support::FileNames;
+using sorvane::test_support::SelectFile;
+using sorvane::test_support::WindowFixture;
+using sorvane::test_support::WriteFile;
 
 namespace {
 
@@ -316,7 +316,7 @@ private slots:
         QDir().mkpath(keys + QStringLiteral("/sub"));
         window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/sub")));
         window.ComboBox4->setCurrentIndex(1);
-        sorvane::testing::TypeText(window.ComboBox4->lineEdit(), QStringLiteral("x"));  // "Директорияx"
+        sorvane::test_support::TypeText(window.ComboBox4->lineEdit(), QStringLiteral("x"));  // "Директорияx"
         QCOMPARE(window.ComboBox4->currentIndex(), -1);
         window.Edit3->setText(QStringLiteral("made"));
         for (QPushButton* button : {window.Button6, window.Button7, window.Button8})

@@ -10,7 +10,7 @@
 
 #include "ui/qt_text.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 WindowFixture::WindowFixture() {
     QFile::copy(QStringLiteral(SORVANE_PASS_FONT), ProgramPath(QStringLiteral("pass.ttf")));
@@ -73,4 +73,4 @@ void WriteFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

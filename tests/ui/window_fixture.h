@@ -12,7 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 // Records every message and answers the file dialogs with what a test set beforehand.
 class FakeDialogs final : public Dialogs {
@@ -70,4 +70,4 @@ void SelectFile(TForm1& window, const QString& name);
 // Makes a file with the given bytes.
 void WriteFile(const QString& path, const QByteArray& content);
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support
