@@ -6,6 +6,7 @@
 #include "fileio/io_error.h"
 #include "folders/working_directory.h"
 #include "support/temp_dir.h"
+#include "text/unicode.h"
 
 namespace sorvane {
 namespace {

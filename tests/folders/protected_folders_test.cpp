@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "support/temp_dir.h"
+#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
