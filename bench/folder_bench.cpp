@@ -9,6 +9,7 @@
 #include <string>
 
 #include "command_timing.h"
+#include "support/temp_dir.h"
 #include "text/unicode.h"
 #include "ui/panel/file_list_box.h"
 
@@ -20,16 +21,13 @@ constexpr int kFiles = 100000;
 class KeysFolder {
 public:
     KeysFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-folder-bench-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
         for (int i = 0; i < kFiles; ++i)
-            std::ofstream(path_ / ("key-" + std::to_string((i * 7919) % kFiles) + ".key")) << "x\r\n";
+            std::ofstream(folder_ / ("key-" + std::to_string((i * 7919) % kFiles) + ".key")) << "x\r\n";
     }
-    ~KeysFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return folder_.path(); }
 
 private:
-    std::filesystem::path path_;
+    sorvane::test_support::TempDir folder_;
 };
 
 const std::filesystem::path& Folder() {

@@ -8,11 +8,13 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "command_timing.h"
 #include "keystore/key_file.h"
+#include "support/temp_dir.h"
 #include "text/unicode.h"
 
 namespace {
@@ -23,27 +25,14 @@ long PeakResidentKiB() {
     return usage.ru_maxrss;
 }
 
-class BenchFolder {
-public:
-    BenchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-bench-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~BenchFolder() { std::filesystem::remove_all(path_); }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-const BenchFolder& Folder() {
-    static BenchFolder folder;
+const sorvane::test_support::TempDir& Folder() {
+    static const sorvane::test_support::TempDir folder;
     return folder;
 }
 
 // A file of `size` bytes: `first_line` then CR LF, then filler; or filler only when first_line is empty.
 std::string MakeFile(const std::string& name, const std::string& first_line, std::size_t size, bool sparse) {
-    const std::string path = Folder().File(name);
+    const std::string path = (Folder() / name).string();
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::string head = first_line.empty() ? "" : first_line + "\r\n";
     if (::write(fd, head.data(), head.size()) < 0) std::abort();

@@ -2,6 +2,7 @@
 // The whole settings object over any file: it parses; setting one value changes that value alone,
 // and it reads back exactly after a trip through the file's bytes; one line re-encoded in
 // Windows-1251 by hand changes the meaning of no value.
+#include <algorithm>
 #include <cstdlib>
 
 #include "fuzz_input.h"

@@ -11,7 +11,10 @@ purpose: fontconfig walks every mapped code point when the program registers the
 about 4 ms of every start for the Basic Multilingual Plane (and 70 ms for the whole repertoire).
 
 Usage: tools/make_pass_font.py [output]   (needs Debian's python3-fonttools)
+The output defaults to build/pass.ttf in the source tree, where the default build folder makes it
+(src/ui/CMakeLists.txt) before copying it beside the program.
 """
+import os
 import struct
 import sys
 
@@ -28,6 +31,7 @@ MASK_GLYPH_ID = 1
 MAPPED_RANGES = ((0x0020, 0x007E),)
 # Format 4: segments of at most this many code points share one run of glyph ids.
 SEGMENT_LENGTH = 512
+DEFAULT_OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "build", "pass.ttf")
 
 
 def mask_outline():
@@ -98,7 +102,7 @@ def check(path):
 
 
 def main():
-    output = sys.argv[1] if len(sys.argv) > 1 else "pass.ttf"
+    output = sys.argv[1] if len(sys.argv) > 1 else os.path.normpath(DEFAULT_OUTPUT)
     glyph_order = [".notdef", "mask"]
     builder = FontBuilder(UNITS_PER_EM, isTTF=True)
     builder.setupGlyphOrder(glyph_order)

@@ -3,6 +3,8 @@
 
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace sorvane {
 
 // A spin box that accepts any number while typing and brings it into its range when it loses the

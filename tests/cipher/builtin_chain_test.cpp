@@ -42,7 +42,7 @@ std::size_t EncodedLength(std::size_t n) {
 TEST(Passway, OutputIsTableTextWhoseLengthDependsOnTheInputLength) {
     std::mt19937 rng(4);
     for (std::size_t length = 0; length <= 600; length += 9) {
-        const std::u16string text = testing::RandomKey(rng, length);
+        const std::u16string text = test_support::RandomKey(rng, length);
         const std::u16string encoded = Passway(text);
         ASSERT_EQ(encoded.size(), EncodedLength(length));
         ASSERT_TRUE(OnlyTableCharacters(encoded));
@@ -52,7 +52,7 @@ TEST(Passway, OutputIsTableTextWhoseLengthDependsOnTheInputLength) {
 TEST(Passway, RoundTripsTableTexts) {
     std::mt19937 rng(5);
     for (std::size_t length = 0; length <= 600; length += 5) {
-        const std::u16string text = testing::RandomTableText(rng, length);
+        const std::u16string text = test_support::RandomTableText(rng, length);
         ASSERT_EQ(Depassway(Passway(text)), text);
     }
     const std::u16string all_ya(300, u'я');
@@ -78,7 +78,7 @@ TEST(Passway, CharactersOutsideTheTableComeBackAsYa) {
 TEST(Depassway, AnyInputDecodesToTableText) {
     std::mt19937 rng(6);
     for (std::size_t length = 0; length <= 400; length += 3) {
-        const std::u16string text = testing::RandomKey(rng, length);
+        const std::u16string text = test_support::RandomKey(rng, length);
         ASSERT_TRUE(OnlyTableCharacters(Depassway(text)));
     }
 }

@@ -59,8 +59,8 @@ TEST(Substitution, EmptyTextOrEmptyKey) {
 TEST(Substitution, RoundTripsRandomTextsAndKeys) {
     std::mt19937 rng(1);
     for (std::size_t length = 0; length <= 600; length += 7) {
-        const std::u16string text = testing::RandomTableText(rng, length);
-        const std::u16string key = testing::RandomKey(rng, 1 + rng() % 40);
+        const std::u16string text = test_support::RandomTableText(rng, length);
+        const std::u16string key = test_support::RandomKey(rng, 1 + rng() % 40);
         ASSERT_EQ(depassword(password(text, key), key), text);
     }
 }

@@ -40,7 +40,7 @@ TEST(Transforms, KnownVectors) {
 TEST(Transforms, ShiftRoundTripsAndTurnsOutsideCharactersIntoYa) {
     std::mt19937 rng(2);
     for (std::size_t length = 0; length <= 600; length += 13) {
-        const std::u16string text = testing::RandomTableText(rng, length);
+        const std::u16string text = test_support::RandomTableText(rng, length);
         ASSERT_EQ(deshift(shift(text)), text);
         ASSERT_EQ(mirrorv(mirrorv(text)), text);
         ASSERT_EQ(mirrorh(mirrorh(text)), text);
@@ -60,7 +60,7 @@ TEST(Addrnd, GroupSizesFollowTheKeyDigits) {
         {u"abc", u"*", 3},    {u"", u"23", 0},
     };
     for (const auto& c : cases) {
-        testing::FixedRandom random({5, 170, 0, 33});
+        test_support::FixedRandom random({5, 170, 0, 33});
         ScopedRandomSource scope(random);
         const std::u16string encoded = addrnd(c.text, c.key);
         EXPECT_EQ(encoded.size(), c.length);
@@ -71,7 +71,7 @@ TEST(Addrnd, GroupSizesFollowTheKeyDigits) {
 
 TEST(Addrnd, CarrierAddsTheLastRandomCharacter) {
     // Draws 0..7 give random positions 1..8; the 8th has position 8 and carries "a" (65) as 73.
-    testing::FixedRandom random({0, 1, 2, 3, 4, 5, 6, 7});
+    test_support::FixedRandom random({0, 1, 2, 3, 4, 5, 6, 7});
     ScopedRandomSource scope(random);
     const std::u16string encoded = addrnd(u"a", u"2");
     ASSERT_EQ(encoded.size(), 9u);
@@ -106,8 +106,8 @@ TEST(Deaddrnd, IgnoresIncompleteGroups) {
 TEST(Addrnd, RoundTripsRandomTextsAndKeys) {
     std::mt19937 rng(3);
     for (std::size_t length = 0; length <= 600; length += 11) {
-        const std::u16string text = testing::RandomTableText(rng, length);
-        const std::u16string key = testing::RandomKey(rng, 1 + rng() % 30);
+        const std::u16string text = test_support::RandomTableText(rng, length);
+        const std::u16string key = test_support::RandomKey(rng, 1 + rng() % 30);
         ASSERT_EQ(deaddrnd(addrnd(text, key), key), text);
     }
     EXPECT_EQ(deaddrnd(addrnd(u"a'c", u"Ключ"), u"Ключ"), u"aяc");

@@ -22,7 +22,7 @@
 
 extern char** environ;
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 namespace {
 
 constexpr int kTimeoutMs = 20000;
@@ -262,4 +262,4 @@ void CliTest::RememberMasterField(std::u16string_view field, bool remember) {
     ini.Save();
 }
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

@@ -12,7 +12,7 @@
 
 #include "support/temp_dir.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 struct CliResult {
     int exit_code = -1;  // the exit status, or 128 + the signal
@@ -61,4 +61,4 @@ protected:
     TempDir dir_;
 };
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

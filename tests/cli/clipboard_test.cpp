@@ -14,7 +14,7 @@
 
 #include "cli/cli_runner.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 namespace {
 
 // Runs xclip on the clipboard selection; its output, or nullopt when it fails.
@@ -124,4 +124,4 @@ TEST_F(ClipboardTest, failuresBeforeTheClipboard_startNoServer) {
 }
 
 }  // namespace
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

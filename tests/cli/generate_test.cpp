@@ -5,7 +5,7 @@
 #include "cli/cli_runner.h"
 #include "text/unicode.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 namespace {
 
 using GenerateTest = CliTest;
@@ -70,4 +70,4 @@ TEST_F(GenerateTest, nothingChosen_isRefusedWithTheWindowsMessage) {
 }
 
 }  // namespace
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

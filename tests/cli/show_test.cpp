@@ -8,7 +8,7 @@
 #include "keystore/remembered_master_field.h"
 #include "text/unicode.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 namespace {
 
 class ShowTest : public CliTest {
@@ -128,4 +128,4 @@ TEST_F(ShowTest, outputThatCannotBeWritten_isAnIoError) {
 }
 
 }  // namespace
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

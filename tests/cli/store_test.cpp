@@ -5,7 +5,7 @@
 #include "keystore/key_file.h"
 #include "keystore/remembered_master_field.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 namespace {
 
 using StoreTest = CliTest;
@@ -116,4 +116,4 @@ TEST_F(StoreTest, targetsThatCannotBeWritten_giveTheirExitCodes) {
 }
 
 }  // namespace
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

@@ -2,7 +2,7 @@
 // sorvane-cli's command line: help, and every mistake a usage error (2) that says what is wrong.
 #include "cli/cli_runner.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 namespace {
 
 using UsageTest = CliTest;
@@ -73,4 +73,4 @@ TEST_F(UsageTest, doubleDash_endsTheOptions) {
 }
 
 }  // namespace
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

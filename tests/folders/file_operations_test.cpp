@@ -6,14 +6,15 @@
 #include "fileio/io_error.h"
 #include "folders/working_directory.h"
 #include "support/temp_dir.h"
+#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_support::ReadBytes;
+using test_support::TempDir;
+using test_support::WriteBytes;
 
 TEST(FileOperations, ExistenceFollowsLinksAndIsFalseForFolders) {
     TempDir dir;

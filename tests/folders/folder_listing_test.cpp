@@ -12,8 +12,8 @@ namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_support::TempDir;
+using test_support::WriteBytes;
 
 std::vector<std::u16string> Shown(const std::vector<FolderEntry>& entries) {
     std::vector<std::u16string> shown;
@@ -75,7 +75,7 @@ TEST(FolderListing, NamesThatAreNotUtf8StayDistinctFromTheirLookAlikes) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
     for (const FolderEntry& entry : files) {
-        EXPECT_EQ(testing::ReadBytes(dir.path() / entry.name), entry.name);  // each reaches its own file
+        EXPECT_EQ(test_support::ReadBytes(dir.path() / entry.name), entry.name);  // each reaches its own file
         if (entry.name == cp1251) {
             EXPECT_EQ(entry.shown, u"ключ.key");  // shown as the archive meant it
         }

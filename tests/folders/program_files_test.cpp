@@ -18,8 +18,8 @@ namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_support::TempDir;
+using test_support::WriteBytes;
 
 // A program in "<tree>/bin/" and its installed data folder, each holding the files a case names.
 struct Layout {

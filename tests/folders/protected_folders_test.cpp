@@ -9,12 +9,13 @@
 #include <optional>
 
 #include "support/temp_dir.h"
+#include "text/unicode.h"
 
 namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
+using test_support::TempDir;
 
 // Sets $HOME for the life of the object.
 class ScopedHome {

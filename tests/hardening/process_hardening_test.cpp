@@ -39,7 +39,7 @@ TEST(ProcessHardening, leavesTheProcessNotDumpableAndWithoutCoreFiles) {
 }
 
 TEST(ProcessHardening, aCrashLeavesNoCoreInTheWorkingFolder) {
-    const testing::TempDir folder;
+    const test_support::TempDir folder;
     const int status = StatusOfChild([&] {
         if (::chdir(folder.path().c_str()) != 0) return 1;
         // As after "ulimit -c unlimited": without the hardening, this machine's kernel writes "core" here.

@@ -20,8 +20,8 @@ namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::TempDir;
+using test_support::ReadBytes;
+using test_support::TempDir;
 
 // Key number n: long enough that a write takes a while, so that kills land inside writes.
 std::string KeyNumber(int n) { return "key-" + std::to_string(n) + "-" + std::string(32 * 1024, 'x'); }

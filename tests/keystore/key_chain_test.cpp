@@ -13,7 +13,7 @@
 namespace sorvane {
 namespace {
 
-using testing::TempDir;
+using test_support::TempDir;
 
 constexpr CodePagePassage kPassages[] = {CodePagePassage::AfterEveryStep, CodePagePassage::AfterStepsOneToSix,
                                          CodePagePassage::None};
@@ -21,8 +21,8 @@ constexpr CodePagePassage kPassages[] = {CodePagePassage::AfterEveryStep, CodePa
 TEST(KeyChain, RoundTripsUnderEveryPassage) {
     std::mt19937 rng(7);
     for (std::size_t length = 0; length <= 400; length += 23) {
-        const std::u16string key = testing::RandomTableText(rng, length);
-        const std::u16string master = testing::RandomKey(rng, 1 + rng() % 20);
+        const std::u16string key = test_support::RandomTableText(rng, length);
+        const std::u16string master = test_support::RandomKey(rng, 1 + rng() % 20);
         for (CodePagePassage encode : kPassages)
             for (CodePagePassage decode : kPassages)
                 ASSERT_EQ(DecodeKey(EncodeKey(key, master, encode), master, decode), key);

@@ -13,7 +13,7 @@
 namespace sorvane {
 namespace {
 
-using testing::TempDir;
+using test_support::TempDir;
 
 TEST(ResolveMasterKey, ModesInTheirOrder) {
     TempDir dir;

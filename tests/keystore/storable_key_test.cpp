@@ -12,7 +12,7 @@
 namespace sorvane {
 namespace {
 
-using testing::TempDir;
+using test_support::TempDir;
 using Characters = std::vector<std::u16string>;
 
 TEST(UnstorableCharacters, NamesWhatWouldNotComeBackOnceEachInOrder) {

@@ -57,7 +57,7 @@ TEST(RandomSource, SingleAndBulkDrawsAreUniform) {
 }
 
 TEST(RandomSource, OverrideIsScoped) {
-    testing::FixedRandom fixed({7});
+    test_support::FixedRandom fixed({7});
     {
         ScopedRandomSource scope(fixed);
         EXPECT_EQ(RandomBelow(100), 7u);

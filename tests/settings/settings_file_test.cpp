@@ -13,9 +13,9 @@
 namespace sorvane {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using test_support::ReadBytes;
+using test_support::TempDir;
+using test_support::WriteBytes;
 
 TEST(SettingsFile, MissingFileGivesDefaultsAndTheFirstWriteCreatesIt) {
     TempDir dir;

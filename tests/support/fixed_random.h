@@ -6,7 +6,7 @@
 
 #include "random/random_source.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 // Hands out the given values in a cycle (each reduced below m) and counts the draws.
 class FixedRandom final : public RandomSource {
@@ -24,4 +24,4 @@ private:
     std::size_t draws_ = 0;
 };
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

@@ -6,7 +6,7 @@
 
 #include "cipher/symbol_table.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 // Random text of SymbolTable characters.
 inline std::u16string RandomTableText(std::mt19937& rng, std::size_t length) {
@@ -28,4 +28,4 @@ inline std::u16string RandomKey(std::mt19937& rng, std::size_t length) {
     return key;
 }
 
-}  // namespace sorvane::testing
+}  // namespace sorvane::test_support

@@ -20,9 +20,9 @@ using sorvane::ClipboardGuard;
 using sorvane::SetClipboardSecret;
 using sorvane::TForm1;
 using sorvane::ToU16;
-using sorvane::testing::SelectFile;
-using sorvane::testing::WindowFixture;
-using sorvane::testing::WriteFile;
+using sorvane::test_support::SelectFile;
+using sorvane::test_support::WindowFixture;
+using sorvane::test_support::WriteFile;
 
 namespace {
 

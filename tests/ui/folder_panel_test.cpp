@@ -28,10 +28,10 @@
 using sorvane::TForm1;
 using sorvane::ToQString;
 using sorvane::ToU16;
-using sorvane::testing::FileNames;
-using sorvane::testing::SelectFile;
-using sorvane::testing::WindowFixture;
-using sorvane::testing::WriteFile;
+using sorvane::test_support::FileNames;
+using sorvane::test_support::SelectFile;
+using sorvane::test_support::WindowFixture;
+using sorvane::test_support::WriteFile;
 
 class FolderPanelTest : public QObject {
     Q_OBJECT

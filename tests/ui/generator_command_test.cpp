@@ -9,7 +9,7 @@
 #include "ui/window_fixture.h"
 
 using sorvane::TForm1;
-using sorvane::testing::WindowFixture;
+using sorvane::test_support::WindowFixture;
 
 class GeneratorCommandTest : public QObject {
     Q_OBJECT

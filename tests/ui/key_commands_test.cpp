@@ -25,22 +25,18 @@
 using sorvane::TForm1;
 using sorvane::ToQString;
 using sorvane::ToU16;
-using sorvane::testing::FileNames;
-using sorvane::testing::SelectFile;
-using sorvane::testing::WindowFixture;
-using sorvane::testing::WriteFile;
+using sorvane::test_support::FileNames;
+using sorvane::test_support::ReadFile;
+using sorvane::test_support::SelectFile;
+using sorvane::test_support::StartInKeysFolder;
+using sorvane::test_support::WindowFixture;
+using sorvane::test_support::WriteFile;
 
 namespace {
 
 const QString kNoFile = QStringLiteral("Файл не выбран");
 const QString kKeysDiffer = QStringLiteral("Пароль введен не верно - введите и подтвердите пароль");
 const QString kEmptyMaster = QStringLiteral("Мастер-ключ пуст");
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 
@@ -55,15 +51,6 @@ class KeyCommandsTest : public QObject {
     Q_OBJECT
 
 private:
-    // A window standing in a folder that holds "a.key" with the given content.
-    static TForm1& StartIn(WindowFixture& fixture, const QByteArray& content = "old\r\n") {
-        QDir().mkpath(fixture.DataPath(QStringLiteral("keys")));
-        WriteFile(fixture.DataPath(QStringLiteral("keys/a.key")), content);
-        TForm1& window = fixture.Start();
-        window.DirectoryListBox1->SetDirectory(ToU16(fixture.DataPath(QStringLiteral("keys"))));
-        return window;
-    }
-
     static void SetKeys(TForm1& window, const QString& key, const QString& confirmation) {
         window.Edit1->setText(key);
         window.Edit2->setText(confirmation);
@@ -72,7 +59,7 @@ private:
 private slots:
     void copyAndWriteRefuseWithoutASelectionFirst() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         SetKeys(window, QStringLiteral("one"), QStringLiteral("two"));
         QTest::mouseClick(window.Button1, Qt::LeftButton);
@@ -84,19 +71,19 @@ private slots:
 
     void writeRefusesKeysThatDifferEvenByCaseOrABlank() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         SelectFile(window, QStringLiteral("a.key"));
         for (const QString& confirmation : {QStringLiteral("Secret"), QStringLiteral("secret ")}) {
             SetKeys(window, QStringLiteral("secret"), confirmation);
             QTest::mouseClick(window.Button2, Qt::LeftButton);
         }
         QCOMPARE(fixture.dialogs().informations, (QStringList{kKeysDiffer, kKeysDiffer}));
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
     }
 
     void writeThenCopyUnderATypedMasterKey() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         window.Edit4->setText(QStringLiteral("мастер"));
         SelectFile(window, QStringLiteral("a.key"));
         SetKeys(window, QStringLiteral("Ключ \"7\" ~"), QStringLiteral("Ключ \"7\" ~"));
@@ -106,7 +93,7 @@ private slots:
         QCOMPARE(Clipboard(), QStringLiteral("Ключ \"7\" ~"));
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("x-kde-passwordManagerHint")),
                  QByteArray("secret"));
-        const QByteArray stored = ReadAll(fixture.DataPath(QStringLiteral("keys/a.key")));
+        const QByteArray stored = ReadFile(fixture.DataPath(QStringLiteral("keys/a.key")));
         QVERIFY(stored.endsWith("\r\n"));
         QVERIFY(!stored.contains("7\" ~"));
         QVERIFY(!FileNames(window).isEmpty() && !window.FileListBox1->FileName().empty());  // not re-read
@@ -128,12 +115,12 @@ private slots:
 
     void plainKeysAreStoredAsTyped() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         SelectFile(window, QStringLiteral("a.key"));
         SetKeys(window, QStringLiteral("Пароль №1 €"), QStringLiteral("Пароль №1 €"));
         QTest::mouseClick(window.Button2, Qt::LeftButton);
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC \xB9"
-                                                                                     "1 \x88\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("\xCF\xE0\xF0\xEE\xEB\xFC \xB9"
+                                                                                      "1 \x88\r\n"));
         QTest::mouseClick(window.Button1, Qt::LeftButton);
         QCOMPARE(window.Edit1->text(), QStringLiteral("Пароль №1 €"));
     }
@@ -161,7 +148,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, message);
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         window.Edit4->setText(master);
         SelectFile(window, QStringLiteral("a.key"));
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -172,14 +159,14 @@ private slots:
         window.Edit3->setText(QStringLiteral("new.key"));
         QTest::mouseClick(window.Button6, Qt::LeftButton);
         QCOMPARE(fixture.dialogs().informations, (QStringList{kKeysDiffer, message, message}));
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
         QVERIFY(!QFile::exists(fixture.DataPath(QStringLiteral("keys/new.key"))));
         QCOMPARE(Clipboard(), QStringLiteral("before"));
     }
 
     void theMasterKeyFileFlow() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         const QString master_file = fixture.DataPath(QStringLiteral("master.key"));
         window.Edit4->setText(QStringLiteral("из файла"));
         fixture.dialogs().next_save = master_file;
@@ -213,7 +200,7 @@ private slots:
 
     void anEmptyMasterKeyIsRefused() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         const QString master_file = fixture.DataPath(QStringLiteral("empty-master.key"));
         sorvane::WriteKeyLine(ToU16(master_file), sorvane::Passway(u""));
         window.Edit4->setText(master_file);
@@ -225,7 +212,7 @@ private slots:
         window.Edit3->setText(QStringLiteral("new.key"));
         QTest::mouseClick(window.Button6, Qt::LeftButton);
         QCOMPARE(fixture.dialogs().informations, (QStringList{kEmptyMaster, kEmptyMaster, kEmptyMaster}));
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
         QVERIFY(!QFile::exists(fixture.DataPath(QStringLiteral("keys/new.key"))));
         QCOMPARE(window.Edit1->text(), QStringLiteral("k"));
         QCOMPARE(Clipboard(), QStringLiteral("before"));
@@ -233,7 +220,7 @@ private slots:
 
     void anUnreadableMasterKeyFileEndsTheCommandBeforeAnythingChanges() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         const QString fifo = fixture.DataPath(QStringLiteral("pipe"));
         QCOMPARE(::mkfifo(fifo.toUtf8().constData(), 0600), 0);
         window.Edit4->setText(fifo);
@@ -243,13 +230,13 @@ private slots:
         QTest::mouseClick(window.Button1, Qt::LeftButton);
         QCOMPARE(fixture.dialogs().errors.size(), 2);
         QVERIFY(fixture.dialogs().errors.front().contains(QStringLiteral("pipe")));
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
         QCOMPARE(window.Edit1->text(), QStringLiteral("k"));
     }
 
     void aFailedWriteShowsTheErrorAndChangesNothing() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         SelectFile(window, QStringLiteral("a.key"));
         SetKeys(window, QStringLiteral("new"), QStringLiteral("new"));
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -263,7 +250,7 @@ private slots:
         QCOMPARE(fixture.dialogs().errors.size(), 2);
         QVERIFY(fixture.dialogs().errors.front().contains(QStringLiteral("a.key")));
         QVERIFY(fixture.dialogs().informations.isEmpty());
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
         QCOMPARE(Clipboard(), QStringLiteral("before"));
         QVERIFY(!window.FileListBox1->FileName().empty());  // the list was not re-read
         QCOMPARE(FileNames(window), QStringList{QStringLiteral("a.key")});
@@ -271,7 +258,7 @@ private slots:
 
     void aFailedWriteStillSetsTheMasterFieldsHint() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         const QString master_file = fixture.DataPath(QStringLiteral("master.key"));
         sorvane::WriteKeyLine(ToU16(master_file), sorvane::Passway(u"мастер"));
         window.Edit4->setText(master_file);
@@ -286,13 +273,13 @@ private slots:
             QCOMPARE(window.Edit4->toolTip(), QStringLiteral("мастер"));
         }
         QCOMPARE(fixture.dialogs().errors.size(), 2);
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
+        QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("old\r\n"));
     }
 
     void keysAndTheMasterFieldOfAnyLengthStayWhole() {
         WindowFixture fixture;
         const QByteArray long_key(40000, 'k');
-        TForm1& window = StartIn(fixture, long_key + "\r\n");
+        TForm1& window = StartInKeysFolder(fixture, long_key + "\r\n");
         SelectFile(window, QStringLiteral("a.key"));
         QTest::mouseClick(window.Button1, Qt::LeftButton);
         QCOMPARE(window.Edit1->text().size(), long_key.size());
@@ -311,12 +298,12 @@ private slots:
 
     void aModeTextThatIsNoItemMakesTheCommandsDoNothing() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         const QString keys = fixture.DataPath(QStringLiteral("keys"));
         QDir().mkpath(keys + QStringLiteral("/sub"));
         window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/sub")));
         window.ComboBox4->setCurrentIndex(1);
-        sorvane::testing::TypeText(window.ComboBox4->lineEdit(), QStringLiteral("x"));  // "Директорияx"
+        sorvane::test_support::TypeText(window.ComboBox4->lineEdit(), QStringLiteral("x"));  // "Директорияx"
         QCOMPARE(window.ComboBox4->currentIndex(), -1);
         window.Edit3->setText(QStringLiteral("made"));
         for (QPushButton* button : {window.Button6, window.Button7, window.Button8})
@@ -330,7 +317,7 @@ private slots:
 
     void createAFileChecksTheNameFirstAndReplacesWithoutAsking() {
         WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
+        TForm1& window = StartInKeysFolder(fixture);
         window.Edit3->clear();
         SetKeys(window, QStringLiteral("x"), QStringLiteral("y"));
         QTest::mouseClick(window.Button6, Qt::LeftButton);
@@ -343,98 +330,13 @@ private slots:
         for (const QString& name : {QStringLiteral("new.key"), QStringLiteral("a.key"), QStringLiteral("plain")}) {
             window.Edit3->setText(name);
             QTest::mouseClick(window.Button6, Qt::LeftButton);
-            QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/") + name)), QByteArray("k\r\n"));
+            QCOMPARE(ReadFile(fixture.DataPath(QStringLiteral("keys/") + name)), QByteArray("k\r\n"));
         }
         QCOMPARE(fixture.dialogs().informations.front(),
                  QStringLiteral("Пароль записан в новый файл new.key и скопирован в буфер обмена"));
         QCOMPARE(FileNames(window), (QStringList{QStringLiteral("a.key"), QStringLiteral("new.key")}));
         QVERIFY(window.FileListBox1->FileName().empty());
         QCOMPARE(QFileInfo(fixture.DataPath(QStringLiteral("keys/new.key"))).permissions() & 0x0077, 0);
-    }
-
-    void createDeleteAndRenameFolders() {
-        WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
-        const QString keys = QFileInfo(fixture.DataPath(QStringLiteral("keys"))).canonicalFilePath();
-        window.ComboBox4->setCurrentIndex(1);
-        window.Edit3->clear();
-        QTest::mouseClick(window.Button6, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().informations, QStringList{QStringLiteral("Имя директории не задано")});
-        window.Edit3->setText(QStringLiteral("work"));
-        QTest::mouseClick(window.Button6, Qt::LeftButton);
-        QTest::mouseClick(window.Button6, Qt::LeftButton);  // exists already: nothing happens
-        QVERIFY(QFileInfo(keys + QStringLiteral("/work")).isDir());
-        QCOMPARE(fixture.dialogs().informations.size(), 1);
-
-        // Rename the open folder: the panel stands in its parent, the folder under its new name.
-        window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/work")));
-        window.Edit3->setText(QStringLiteral("home"));
-        QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
-        QVERIFY(QFileInfo(keys + QStringLiteral("/home")).isDir());
-        QVERIFY(!QFileInfo::exists(keys + QStringLiteral("/work")));
-
-        // Delete it with a link inside that points outside: the outside stays whole.
-        const QString outside = fixture.DataPath(QStringLiteral("outside"));
-        QDir().mkpath(outside);
-        WriteFile(outside + QStringLiteral("/precious.key"), "keep\r\n");
-        QDir().mkpath(keys + QStringLiteral("/home/deep/deeper"));
-        WriteFile(keys + QStringLiteral("/home/deep/deeper/x.key"), "x\r\n");
-        QFile::link(outside, keys + QStringLiteral("/home/deep/link"));
-        window.DirectoryListBox1->SetDirectory(ToU16(keys + QStringLiteral("/home")));
-        QTest::mouseClick(window.Button7, Qt::LeftButton);
-        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), keys);
-        QVERIFY(!QFileInfo::exists(keys + QStringLiteral("/home")));
-        QCOMPARE(ReadAll(outside + QStringLiteral("/precious.key")), QByteArray("keep\r\n"));
-        QVERIFY(fixture.dialogs().errors.isEmpty());
-    }
-
-    void renameOntoAnExistingNameFailsAndKeepsBoth() {
-        WindowFixture fixture;
-        TForm1& window = StartIn(fixture, "A\r\n");
-        WriteFile(fixture.DataPath(QStringLiteral("keys/b.key")), "B\r\n");
-        window.FileListBox1->Update();
-        SelectFile(window, QStringLiteral("a.key"));
-        window.Edit3->setText(QStringLiteral("b.key"));
-        QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().errors,
-                 QStringList{QStringLiteral("Невозможно переименовать файл! (возможно файл не выбран)")});
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/a.key"))), QByteArray("A\r\n"));
-        QCOMPARE(ReadAll(fixture.DataPath(QStringLiteral("keys/b.key"))), QByteArray("B\r\n"));
-        QVERIFY(!window.FileListBox1->FileName().empty());  // not refreshed
-
-        window.Edit3->setText(QStringLiteral("c.key"));
-        QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QCOMPARE(FileNames(window), (QStringList{QStringLiteral("b.key"), QStringLiteral("c.key")}));
-        // Nothing selected: the rename error again.
-        QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().errors.size(), 2);
-    }
-
-    void deleteAFileAndTheRefusals() {
-        WindowFixture fixture;
-        TForm1& window = StartIn(fixture);
-        QTest::mouseClick(window.Button7, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().informations, QStringList{kNoFile});
-        SelectFile(window, QStringLiteral("a.key"));
-        QTest::mouseClick(window.Button7, Qt::LeftButton);
-        QVERIFY(!QFile::exists(fixture.DataPath(QStringLiteral("keys/a.key"))));
-        QVERIFY(FileNames(window).isEmpty());
-
-        // No mode chosen: both do nothing.
-        window.ComboBox4->setCurrentIndex(-1);
-        QTest::mouseClick(window.Button7, Qt::LeftButton);
-        QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QTest::mouseClick(window.Button6, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().informations.size(), 1);
-        QVERIFY(fixture.dialogs().errors.isEmpty());
-
-        // The root is never renamed.
-        window.ComboBox4->setCurrentIndex(1);
-        window.DirectoryListBox1->SetDirectory(u"/");
-        QTest::mouseClick(window.Button8, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs().informations.last(), QStringLiteral("Нельзя переименовать корневую директорию"));
-        QCOMPARE(sorvane::ShownPath(window.DirectoryListBox1->Directory()), QStringLiteral("/"));
     }
 };
 

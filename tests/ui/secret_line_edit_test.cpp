@@ -14,7 +14,7 @@
 #include "ui/window_fixture.h"
 
 using sorvane::TForm1;
-using sorvane::testing::WindowFixture;
+using sorvane::test_support::WindowFixture;
 
 namespace {
 

@@ -6,11 +6,12 @@
 #include <QKeyEvent>
 #include <QtTest>
 
+#include "ui/panel/directory_list_box.h"
 #include "ui/panel/file_list_box.h"
 
 #include "ui/qt_text.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 WindowFixture::WindowFixture() {
     QFile::copy(QStringLiteral(SORVANE_PASS_FONT), ProgramPath(QStringLiteral("pass.ttf")));
@@ -38,11 +39,7 @@ void WindowFixture::WriteSettings(const QByteArray& content) const {
     WriteFile(ProgramPath(QStringLiteral("sorvane.ini")), content);
 }
 
-QByteArray WindowFixture::ReadSettings() const {
-    QFile file(ProgramPath(QStringLiteral("sorvane.ini")));
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
+QByteArray WindowFixture::ReadSettings() const { return ReadFile(ProgramPath(QStringLiteral("sorvane.ini"))); }
 
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar ch : text) {
@@ -73,4 +70,18 @@ void WriteFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-}  // namespace sorvane::testing
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+TForm1& StartInKeysFolder(WindowFixture& fixture, const QByteArray& content) {
+    QDir().mkpath(fixture.DataPath(QStringLiteral("keys")));
+    WriteFile(fixture.DataPath(QStringLiteral("keys/a.key")), content);
+    TForm1& window = fixture.Start();
+    window.DirectoryListBox1->SetDirectory(ToU16(fixture.DataPath(QStringLiteral("keys"))));
+    return window;
+}
+
+}  // namespace sorvane::test_support

@@ -12,7 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
-namespace sorvane::testing {
+namespace sorvane::test_support {
 
 // Records every message and answers the file dialogs with what a test set beforehand.
 class FakeDialogs final : public Dialogs {
@@ -70,4 +70,10 @@ void SelectFile(TForm1& window, const QString& name);
 // Makes a file with the given bytes.
 void WriteFile(const QString& path, const QByteArray& content);
 
-}  // namespace sorvane::testing
+// A file's bytes, empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+
+// Starts the window standing in the data folder's "keys", which holds "a.key" with the given content.
+TForm1& StartInKeysFolder(WindowFixture& fixture, const QByteArray& content = "old\r\n");
+
+}  // namespace sorvane::test_support

@@ -23,7 +23,7 @@
 #include "ui/window_fixture.h"
 
 using sorvane::TForm1;
-using sorvane::testing::WindowFixture;
+using sorvane::test_support::WindowFixture;
 
 class WindowLayoutTest : public QObject {
     Q_OBJECT
@@ -81,7 +81,7 @@ private slots:
         window.ComboBox5->setEditText(mode == QStringLiteral("Сжать окно") ? QStringLiteral("Развернуть окно")
                                                                            : QStringLiteral("Сжать окно"));
         window.ComboBox5->lineEdit()->clear();
-        sorvane::testing::TypeText(window.ComboBox5->lineEdit(), mode);
+        sorvane::test_support::TypeText(window.ComboBox5->lineEdit(), mode);
         QTEST(QSize(window.OuterWidth(), window.OuterHeight()), "outer");
         QTEST(Geometry(window, "DriveComboBox1"), "drive");
         QTEST(Geometry(window, "Button3"), "button3");
@@ -110,13 +110,13 @@ private slots:
         edit->setFocus();
         edit->clear();
         // One letter is not completed into an item, and switches nothing.
-        sorvane::testing::TypeText(edit, QStringLiteral("С"));
+        sorvane::test_support::TypeText(edit, QStringLiteral("С"));
         QCOMPARE(edit->text(), QStringLiteral("С"));
         QCOMPARE(window.OuterWidth(), 512);
-        sorvane::testing::TypeText(edit, QStringLiteral("жать окно"));
+        sorvane::test_support::TypeText(edit, QStringLiteral("жать окно"));
         QCOMPARE(window.OuterWidth(), 260);
         // A trailing blank is typed at the end, and the layout stays.
-        sorvane::testing::TypeText(edit, QStringLiteral(" "));
+        sorvane::test_support::TypeText(edit, QStringLiteral(" "));
         QCOMPARE(edit->text(), QStringLiteral("Сжать окно "));
         QCOMPARE(window.ComboBox5->currentIndex(), -1);
         QCOMPARE(window.OuterWidth(), 260);
@@ -145,9 +145,9 @@ private slots:
              {window.ComboBox1, window.ComboBox2, window.ComboBox3, window.ComboBox4, window.ComboBox5}) {
             const QString last = box->itemText(box->count() - 1);
             box->lineEdit()->clear();
-            sorvane::testing::TypeText(box->lineEdit(), last);
+            sorvane::test_support::TypeText(box->lineEdit(), last);
             QCOMPARE(box->currentIndex(), box->count() - 1);
-            sorvane::testing::TypeText(box->lineEdit(), QStringLiteral("x"));
+            sorvane::test_support::TypeText(box->lineEdit(), QStringLiteral("x"));
             QCOMPARE(box->currentIndex(), -1);
             QCOMPARE(box->currentText(), last + QStringLiteral("x"));
             QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);

@@ -20,8 +20,8 @@
 using sorvane::TForm1;
 using sorvane::ToQString;
 using sorvane::ToU16;
-using sorvane::testing::WindowFixture;
-using sorvane::testing::WriteFile;
+using sorvane::test_support::WindowFixture;
+using sorvane::test_support::WriteFile;
 
 class WindowSettingsTest : public QObject {
     Q_OBJECT

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "fileio/io_error.h"
 #include "fileio/path_text.h"
 #include "folders/folder_listing.h"
