@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Whole-process start-up of the program until its window is mapped, under Xvfb with the xcb platform.
 
-Usage: bench/startup_bench.py PROGRAM [REFERENCE] [RUNS]   (needs Debian's xvfb and python3-xlib)
+Usage: bench/startup_bench.py PROGRAM [REFERENCE...] [RUNS]   (needs Debian's xvfb and python3-xlib)
 Each run starts the program from a fresh temporary copy of its folder (a first run, no settings, its
 font files beside it) and waits for the MapNotify of its window on the root window; the process is
-then killed. REFERENCE (the build's bench/bare_window, a bare Qt window of the same size) is timed
-in the same runs, alternating with the program, on the same server. Prints the median, the fastest
-and the slowest run of each in milliseconds, and the ratio of the medians.
+then killed. Each REFERENCE (the build's bench/bare_window, a bare Qt window of the same size, and
+bench/text_window, the same with one label) is timed in the same runs, alternating with the
+program, on the same server. Prints the median, the fastest and the slowest run of each in
+milliseconds, and the ratio of the program's median to each reference's.
 """
 import os
 import shutil
@@ -91,8 +92,9 @@ def main():
     times = measure(arguments, runs)
     for program, program_times in zip(arguments, times):
         print(f"{os.path.basename(program)}: start-up to mapped window: {summary(program_times)}")
-    if len(times) == 2:
-        print(f"ratio of the medians: {statistics.median(times[0]) / statistics.median(times[1]):.2f}")
+    for program, program_times in zip(arguments[1:], times[1:]):
+        print(f"ratio of the medians to {os.path.basename(program)}: "
+              f"{statistics.median(times[0]) / statistics.median(program_times):.2f}")
 
 
 if __name__ == "__main__":
