@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sorvane-cli-clipboard: holds one key on the clipboard for sorvane-cli (see cli/clipboard_protocol.h).
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTimer>
-#include <charconv>
 #include <cstdlib>
 #include <exception>
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "cli/clipboard_protocol.h"
-#include "cli/exit_codes.h"
+#include "cli/clipboard/server_side.h"
 #include "cli/standard_streams.h"
 #include "hardening/process_hardening.h"
 #include "ui/clipboard.h"
@@ -23,24 +17,11 @@
 namespace sorvane {
 namespace {
 
-[[noreturn]] void Fail(const std::string& message) {
-    WriteStandardError("sorvane-cli: " + message + "\n");
-    std::_Exit(static_cast<int>(ExitCode::kIo));
-}
-
 // Qt ends the process when its platform cannot start (no X server behind DISPLAY, no compositor):
 // say so in our words first. Its other chatter has no reader here.
 void OnQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg)
-        Fail("Не удалось подключиться к дисплею, буфер обмена недоступен: " + message.toStdString());
-}
-
-std::optional<int> ClearSeconds(int argc, char** argv) {
-    if (argc != 3 || std::string_view(argv[1]) != "--clear") return std::nullopt;
-    const std::string_view text = argv[2];
-    int seconds = 0;
-    std::from_chars(text.data(), text.data() + text.size(), seconds);
-    return seconds > 0 ? std::optional<int>(seconds) : std::nullopt;
+        FailClipboardServer("Не удалось подключиться к дисплею, буфер обмена недоступен: " + message.toStdString());
 }
 
 // A clipboard server needs no OpenGL, no desktop theme (GTK's would start GTK), no session
@@ -54,17 +35,6 @@ void LeanPlatform() {
     qunsetenv("SESSION_MANAGER");
 }
 
-// From now on nobody reads our streams: let them go, so that a shell waiting for their end
-// (a command substitution, a pipe) goes on.
-void ReportReady() {
-    const char ready = kClipboardReady;
-    if (::write(STDOUT_FILENO, &ready, 1) != 1) std::_Exit(static_cast<int>(ExitCode::kIo));
-    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    ::dup2(null, STDOUT_FILENO);
-    ::dup2(null, STDERR_FILENO);
-    ::close(null);
-}
-
 }  // namespace
 }  // namespace sorvane
 
@@ -76,7 +46,7 @@ int main(int argc, char* argv[]) {
     try {
         key = QString::fromStdString(ReadStandardInput());
     } catch (const std::exception& error) {
-        Fail(error.what());
+        FailClipboardServer(error.what());
     }
     qInstallMessageHandler(OnQtMessage);
     LeanPlatform();
@@ -87,7 +57,7 @@ int main(int argc, char* argv[]) {
     // X11 and Wayland tell who owns the clipboard; a platform without a shared one (offscreen) never
     // claims it, and there the content itself tells.
     const bool ownership_known = clipboard->ownsClipboard();
-    if (!ownership_known && clipboard->text() != key) Fail("Не удалось занять буфер обмена");
+    if (!ownership_known && clipboard->text() != key) FailClipboardServer("Не удалось занять буфер обмена");
     const auto holds_key = [&] { return ownership_known ? clipboard->ownsClipboard() : clipboard->text() == key; };
     ReportReady();
     // Another program has taken the clipboard: nothing left to serve.

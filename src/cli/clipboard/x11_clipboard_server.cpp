@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/clipboard/server_side.h"
 #include "cli/clipboard_protocol.h"
 #include "cli/exit_codes.h"
 #include "cli/standard_streams.h"
@@ -28,31 +29,7 @@
 namespace sorvane {
 namespace {
 
-[[noreturn]] void Fail(const std::string& message) {
-    WriteStandardError("sorvane-cli: " + message + "\n");
-    std::_Exit(static_cast<int>(ExitCode::kIo));
-}
-
 [[noreturn]] void Exit(ExitCode code) { std::_Exit(static_cast<int>(code)); }
-
-std::optional<int> ClearSeconds(int argc, char** argv) {
-    if (argc != 3 || std::string_view(argv[1]) != "--clear") return std::nullopt;
-    const std::string_view text = argv[2];
-    int seconds = 0;
-    std::from_chars(text.data(), text.data() + text.size(), seconds);
-    return seconds > 0 ? std::optional<int>(seconds) : std::nullopt;
-}
-
-// From now on nobody reads our streams: let them go, so that a shell waiting for their end
-// (a command substitution, a pipe) goes on.
-void ReportReady() {
-    const char ready = kClipboardReady;
-    if (::write(STDOUT_FILENO, &ready, 1) != 1) Exit(ExitCode::kIo);
-    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    ::dup2(null, STDOUT_FILENO);
-    ::dup2(null, STDERR_FILENO);
-    ::close(null);
-}
 
 std::string ConnectionProblem(int error) {
     const char* display = std::getenv("DISPLAY");
@@ -108,12 +85,13 @@ public:
         int screen_number = 0;
         connection_ = xcb_connect(nullptr, &screen_number);
         if (const int error = xcb_connection_has_error(connection_))
-            Fail("Не удалось подключиться к дисплею, буфер обмена недоступен: " + ConnectionProblem(error));
+            FailClipboardServer("Не удалось подключиться к дисплею, буфер обмена недоступен: " +
+                                ConnectionProblem(error));
         xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
         for (int i = 0; i < screen_number && screens.rem > 0; ++i) xcb_screen_next(&screens);
         if (screens.rem == 0)
-            Fail("Не удалось подключиться к дисплею, буфер обмена недоступен: " +
-                 ConnectionProblem(XCB_CONN_CLOSED_INVALID_SCREEN));
+            FailClipboardServer("Не удалось подключиться к дисплею, буфер обмена недоступен: " +
+                                ConnectionProblem(XCB_CONN_CLOSED_INVALID_SCREEN));
         // Room for one property in a single request; larger keys are refused rather than sent in parts.
         max_property_bytes_ = std::size_t{4} * xcb_get_maximum_request_length(connection_) - 64;
         window_ = xcb_generate_id(connection_);
@@ -138,9 +116,9 @@ public:
             std::free(event);
             if (stamped) break;
         }
-        if (xcb_connection_has_error(connection_)) Fail("Соединение с дисплеем прервано");
+        if (xcb_connection_has_error(connection_)) FailClipboardServer("Соединение с дисплеем прервано");
         xcb_set_selection_owner(connection_, window_, atoms_[kClipboard], time_);
-        if (!Owned()) Fail("Не удалось занять буфер обмена");
+        if (!Owned()) FailClipboardServer("Не удалось занять буфер обмена");
     }
 
     // Serves the clipboard until another program takes it, the connection ends, or the deadline passes.
@@ -179,7 +157,7 @@ private:
                 xcb_intern_atom(connection_, 0, static_cast<uint16_t>(kAtomNames[i].size()), kAtomNames[i].data());
         for (std::size_t i = 0; i < kAtomCount; ++i) {
             xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection_, cookies[i], nullptr);
-            if (reply == nullptr) Fail("Соединение с дисплеем прервано");
+            if (reply == nullptr) FailClipboardServer("Соединение с дисплеем прервано");
             atoms_[i] = reply->atom;
             std::free(reply);
         }
@@ -275,7 +253,7 @@ int main(int argc, char* argv[]) {
     try {
         key = ReadStandardInput();
     } catch (const std::exception& error) {
-        Fail(error.what());
+        FailClipboardServer(error.what());
     }
     ClipboardOwner owner(std::move(key));
     owner.Take();
