@@ -15,13 +15,12 @@ The output defaults to build/pass.ttf in the source tree, where the default buil
 (src/ui/CMakeLists.txt) before copying it beside the program.
 """
 import os
-import struct
 import sys
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
-from fontTools.ttLib.tables._c_m_a_p import CmapSubtable, cmap_format_4
+from fontTools.ttLib.tables._c_m_a_p import CmapSubtable
 
 UNITS_PER_EM = 1000
 ADVANCE = 620
@@ -29,8 +28,6 @@ ASCENT, DESCENT = 800, 200
 MASK_GLYPH_ID = 1
 # Mapped: printable ASCII; everything else shows .notdef, the same mask.
 MAPPED_RANGES = ((0x0020, 0x007E),)
-# Format 4: segments of at most this many code points share one run of glyph ids.
-SEGMENT_LENGTH = 512
 DEFAULT_OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "build", "pass.ttf")
 
 
@@ -50,43 +47,12 @@ def mapped_codes():
     return [code for first, last in MAPPED_RANGES for code in range(first, last + 1)]
 
 
-def range_map(platform, encoding):
-    """Format 13: fontTools turns the runs of one glyph into one group each."""
-    table = CmapSubtable.newSubtable(13)
+def character_map(cmap_format, platform, encoding):
+    """Format 13 turns the run of one glyph into one group; format 4 is for readers of BMP maps only."""
+    table = CmapSubtable.newSubtable(cmap_format)
     table.platformID, table.platEncID, table.language = platform, encoding, 0
     table.cmap = dict.fromkeys(mapped_codes(), "mask")
     return table
-
-
-class SharedRunBmpMap(cmap_format_4):
-    """Format 4 whose segments all read their glyph ids from one run of SEGMENT_LENGTH ids.
-
-    fontTools would write one glyph id per code point (and overflows its offsets for the whole
-    BMP), so the subtable is packed here."""
-
-    def __init__(self):
-        super().__init__(4)
-        self.platformID, self.platEncID, self.language = 3, 1, 0
-        self.cmap = dict.fromkeys(mapped_codes(), "mask")
-
-    def compile(self, ttFont):
-        segments = []
-        for first, last in MAPPED_RANGES:
-            for start in range(first, last + 1, SEGMENT_LENGTH):
-                segments.append((start, min(start + SEGMENT_LENGTH - 1, last)))
-        count = len(segments) + 1  # and the closing 0xFFFF segment, which maps to .notdef
-        ends = [end for _, end in segments] + [0xFFFF]
-        starts = [start for start, _ in segments] + [0xFFFF]
-        deltas = [0] * len(segments) + [1]
-        # Each offset leads from its own place in the offset array to the shared run after the array.
-        offsets = [(count - index) * 2 for index in range(len(segments))] + [0]
-        selector = count.bit_length() - 1
-        search_range = 2 << selector
-        body = struct.pack(">HHHH", count * 2, search_range, selector, count * 2 - search_range)
-        body += struct.pack(f">{count}H", *ends) + b"\0\0" + struct.pack(f">{count}H", *starts)
-        body += struct.pack(f">{count}h", *deltas) + struct.pack(f">{count}H", *offsets)
-        body += struct.pack(f">{SEGMENT_LENGTH}H", *[MASK_GLYPH_ID] * SEGMENT_LENGTH)
-        return struct.pack(">HHH", 4, 6 + len(body), self.language) + body
 
 
 def check(path):
@@ -108,7 +74,7 @@ def main():
     builder.setupGlyphOrder(glyph_order)
     builder.setupGlyf({".notdef": mask_outline(), "mask": mask_outline()})
     builder.setupCharacterMap({})
-    builder.font["cmap"].tables = [range_map(0, 6), SharedRunBmpMap(), range_map(3, 10)]
+    builder.font["cmap"].tables = [character_map(13, 0, 6), character_map(4, 3, 1), character_map(13, 3, 10)]
     builder.setupHorizontalMetrics({name: (ADVANCE, 0) for name in glyph_order})
     builder.setupHorizontalHeader(ascent=ASCENT, descent=-DESCENT)
     builder.setupNameTable({"familyName": "Pass", "styleName": "Regular", "uniqueFontIdentifier": "Sorvane Pass",

@@ -5,12 +5,10 @@
 #include <QMimeData>
 #include <QTimer>
 #include <cstdlib>
-#include <exception>
 #include <optional>
 #include <string>
 
 #include "cli/clipboard/server_side.h"
-#include "cli/standard_streams.h"
 #include "hardening/process_hardening.h"
 #include "ui/clipboard.h"
 
@@ -42,12 +40,7 @@ int main(int argc, char* argv[]) {
     using namespace sorvane;
     HardenProcessOrWarn("sorvane-cli-clipboard");
     const std::optional<int> clear_seconds = ClearSeconds(argc, argv);
-    QString key;
-    try {
-        key = QString::fromStdString(ReadStandardInput());
-    } catch (const std::exception& error) {
-        FailClipboardServer(error.what());
-    }
+    const QString key = QString::fromStdString(ReadKeyOrFail());
     qInstallMessageHandler(OnQtMessage);
     LeanPlatform();
     int qt_argc = 1;

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <exception>
 #include <string_view>
 
 #include "cli/clipboard_protocol.h"
@@ -25,6 +26,14 @@ std::optional<int> ClearSeconds(int argc, char** argv) {
     int seconds = 0;
     std::from_chars(text.data(), text.data() + text.size(), seconds);
     return seconds > 0 ? std::optional<int>(seconds) : std::nullopt;
+}
+
+std::string ReadKeyOrFail() {
+    try {
+        return ReadStandardInput();
+    } catch (const std::exception& error) {
+        FailClipboardServer(error.what());
+    }
 }
 
 void ReportReady() {

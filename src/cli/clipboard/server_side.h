@@ -13,6 +13,9 @@ namespace sorvane {
 // The seconds of "--clear SECONDS", the server's only argument; nullopt without it or when not positive.
 std::optional<int> ClearSeconds(int argc, char** argv);
 
+// The key, read from standard input to its end; fails the server when it cannot be read.
+std::string ReadKeyOrFail();
+
 // Writes the ready byte; from then on nobody reads the server's streams: they are let go, so that
 // a shell waiting for their end (a command substitution, a pipe) goes on.
 void ReportReady();

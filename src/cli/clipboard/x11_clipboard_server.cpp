@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +21,6 @@
 #include "cli/clipboard/server_side.h"
 #include "cli/clipboard_protocol.h"
 #include "cli/exit_codes.h"
-#include "cli/standard_streams.h"
 #include "hardening/process_hardening.h"
 #include "text/unicode.h"
 
@@ -249,13 +247,7 @@ int main(int argc, char* argv[]) {
     using namespace sorvane;
     HardenProcessOrWarn("sorvane-cli-x11-clipboard");
     const std::optional<int> clear_seconds = ClearSeconds(argc, argv);
-    std::string key;
-    try {
-        key = ReadStandardInput();
-    } catch (const std::exception& error) {
-        FailClipboardServer(error.what());
-    }
-    ClipboardOwner owner(std::move(key));
+    ClipboardOwner owner(ReadKeyOrFail());
     owner.Take();
     ReportReady();
     owner.Serve(clear_seconds);
