@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/font_config_preload.h"
 #include "hardening/process_hardening.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[]) {
     sorvane::HardenProcessOrWarn("sorvane");
+    sorvane::FontConfigPreload fonts;
     QApplication application(argc, argv);
     // Ties the window to its desktop entry (its icon and name in the task bar, on Wayland too).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorvane.Sorvane"));
@@ -20,6 +22,7 @@ int main(int argc, char* argv[]) {
     if (qt_texts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qt_texts);
     }
+    fonts.Wait();
     sorvane::QtDialogs dialogs;
     sorvane::TForm1 window(dialogs);
     window.show();

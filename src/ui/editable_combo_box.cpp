@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/editable_combo_box.h"
 
+#include <QCompleter>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace sorvane {
 
 EditableComboBox::EditableComboBox(QWidget* parent, const QString& text, const QStringList& items) : QComboBox(parent) {
-    setEditable(true);
+    // Made editable through a line edit of our own: setEditable would build the drop-down list at
+    // once rather than when it first drops, and a line edit without a completer would get one
+    // over the items, only to be dropped here: one typed letter must not become a whole item.
+    auto* edit = new QLineEdit(this);
+    edit->setPalette(palette());
+    edit->setCompleter(new QCompleter(edit));
+    setLineEdit(edit);
+    setCompleter(nullptr);  // deletes the line edit's own completer
     setInsertPolicy(QComboBox::NoInsert);  // typed texts are not added as items
-    setCompleter(nullptr);                 // one typed letter must not become a whole item
     addItems(items);
     // The line edit's own signal, so that a text set while the box's signals are blocked counts too.
     connect(lineEdit(), &QLineEdit::textChanged, this, &EditableComboBox::SelectItemOfText);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -75,6 +76,10 @@ TForm1::TForm1(Dialogs& dialogs, std::optional<std::u16string> program_directory
     QFont font(kPlainFace);
     font.setPixelSize(11);
     setFont(font);
+    // The program's face everywhere: in its file dialogs and tool tips too, and in the first layout
+    // a line edit makes before it takes its widget's font (which would load the desktop's face for
+    // nothing at every start).
+    QApplication::setFont(font);
     setFixedSize(kDesignClientSize);
     move(0, 0);
     CreateControls();
