@@ -15,7 +15,7 @@ EditableComboBox::EditableComboBox(QWidget* parent, const QString& text, const Q
     edit->setPalette(palette());
     edit->setCompleter(new QCompleter(edit));
     setLineEdit(edit);
-    setCompleter(nullptr);  // deletes the line edit's own completer
+    setCompleter(nullptr);                 // deletes the line edit's own completer
     setInsertPolicy(QComboBox::NoInsert);  // typed texts are not added as items
     addItems(items);
     // The line edit's own signal, so that a text set while the box's signals are blocked counts too.
