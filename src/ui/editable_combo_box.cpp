@@ -2,20 +2,33 @@
 #include "ui/editable_combo_box.h"
 
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 
 namespace sorvane {
+namespace {
+
+// Lent for a moment to every new box's line edit: QComboBox gives a line edit without a completer
+// one of its own, over the items, which costs more than the box itself at every start.
+QCompleter* LentCompleter() {
+    static QPointer<QCompleter> lent;
+    if (!lent) lent = new QCompleter(QCoreApplication::instance());
+    return lent;
+}
+
+}  // namespace
 
 EditableComboBox::EditableComboBox(QWidget* parent, const QString& text, const QStringList& items) : QComboBox(parent) {
     // Made editable through a line edit of our own: setEditable would build the drop-down list at
-    // once rather than when it first drops, and a line edit without a completer would get one
-    // over the items, only to be dropped here: one typed letter must not become a whole item.
+    // once rather than when it first drops. No completer stays: one typed letter must not become a
+    // whole item.
     auto* edit = new QLineEdit(this);
     edit->setPalette(palette());
-    edit->setCompleter(new QCompleter(edit));
+    edit->setCompleter(LentCompleter());
     setLineEdit(edit);
-    setCompleter(nullptr);                 // deletes the line edit's own completer
+    setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);  // typed texts are not added as items
     addItems(items);
     // The line edit's own signal, so that a text set while the box's signals are blocked counts too.
