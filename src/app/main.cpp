@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/font_config_preload.h"
+#include "font_preload/font_config_preload.h"
 #include "hardening/process_hardening.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
