@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libxcb1-dev python3-fonttools python3-xlib fonts-liberation2 fonts-dejavu-core fonts-wine libc-l10n
+          qt6-base-dev libfontconfig-dev libxcb1-dev python3-fonttools python3-xlib fonts-liberation2 fonts-dejavu-core fonts-wine libc-l10n
           qt6-translations-l10n xvfb xauth strace desktop-file-utils appstream xclip)
 [[ "${CXX:-}" == clang* ]] && packages+=(clang)
 missing=()
