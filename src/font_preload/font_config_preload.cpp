@@ -5,6 +5,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <clocale>
 #include <system_error>
 
 namespace sorvane {
@@ -40,6 +41,9 @@ void LoadFontConfiguration() {
 
 FontConfigPreload::FontConfigPreload() {
 #ifdef SORVANE_HAVE_FONTCONFIG
+    // Qt sets the user's locale as the application starts, while this thread reads the numbers in
+    // fontconfig's files by the locale's decimal point: set first, it does not change under them.
+    std::setlocale(LC_ALL, "");
     try {
         loader_ = std::thread(LoadFontConfiguration);
     } catch (const std::system_error&) {
