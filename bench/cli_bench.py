@@ -16,7 +16,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from startup_bench import start_xvfb  # noqa: E402
+from startup_bench import start_xvfb, stop_xvfb  # noqa: E402
 
 
 def one_run(argv, folder, environment, stdin_bytes=None):
@@ -103,8 +103,7 @@ def measure(cli, runs=50):
             rows["copy"] = summary(copy_times)
             rows["xclip -selection clipboard"] = summary(xclip_times)
         finally:
-            server.kill()  # the last clipboard servers end with their display
-            server.wait()
+            stop_xvfb(server)  # the last clipboard servers end with their display
         return rows
     finally:
         shutil.rmtree(folder, ignore_errors=True)

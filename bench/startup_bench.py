@@ -21,6 +21,16 @@ import time
 from Xlib import X, display
 
 
+def stop_xvfb(server):
+    """Ends the server the way that lets it remove its lock file, so that the display is free again."""
+    server.terminate()
+    try:
+        server.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        server.kill()
+        server.wait()
+
+
 def start_xvfb():
     for number in range(90, 120):
         if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
@@ -30,7 +40,7 @@ def start_xvfb():
                 if os.path.exists(f"/tmp/.X11-unix/X{number}"):
                     return server, f":{number}"
                 time.sleep(0.05)
-            server.kill()
+            stop_xvfb(server)
     raise SystemExit("no free display for Xvfb")
 
 
@@ -76,9 +86,10 @@ def measure(programs, runs):
         for _ in range(runs):
             for program, program_times in zip(programs, times):
                 program_times.append(one_run(program, os.path.basename(program), x_display, environment))
+        x_display.close()
         return times
     finally:
-        server.kill()
+        stop_xvfb(server)
 
 
 def summary(times):
