@@ -117,10 +117,10 @@ public:
             if (existing.st_nlink > 1) return UpdateInPlace(bytes);
         }
         RemoveLeftovers();
-        // A concurrent writer's clean-up may take our temporary file in the moment between its creation
-        // and our lock: then the rename finds nothing, and we write once more. The lock is held until
-        // the rename is done.
-        for (int attempt = 0;; ++attempt) {
+        // Where the temporary file must be named from birth, a concurrent writer's clean-up may take it
+        // in the moment between its creation and our lock: then the rename finds nothing, and we write
+        // once more. The lock is held until the rename is done.
+        for (int lost = 0;;) {
             FileDescriptor temporary = CreateTemporary();
             if (!temporary.valid()) {
                 if (exists && (errno == EACCES || errno == EPERM)) return UpdateInPlace(bytes);  // folder not ours
@@ -130,12 +130,19 @@ public:
                 Discard(temporary);
                 throw Fail(error);
             }
+            if (temporary_name_.empty()) {
+                if (const int error = NameTemporary(temporary.get())) {
+                    if (error != ENOENT && error != EPERM) throw Fail(error);
+                    unnamed_works_ = false;  // no /proc to name it through: write a named one instead
+                    continue;
+                }
+            }
             if (CurrentWriteSyscalls().renameat(folder_.get(), temporary_name_.c_str(), folder_.get(), name_.c_str()) ==
                 0)
                 break;  // flushed before: closing can lose nothing now
             const int error = errno;
             Discard(temporary);
-            if (error != ENOENT || attempt >= kMaxRenameAttempts) throw Fail(error);
+            if (error != ENOENT || ++lost > kMaxRenameAttempts) throw Fail(error);
         }
         ::fsync(folder_.get());  // the rename is done; a folder that cannot be flushed only loses durability
     }
@@ -154,9 +161,21 @@ private:
         return std::string(".sorvane-") + hex + "-";
     }
 
-    // A new file of a fresh random name, created by us alone (never an existing file, never through a
-    // link), owner-only from the start and locked while we write it. Invalid, errno set, on failure.
+    // A new file, created by us alone (never an existing file, never through a link), owner-only from
+    // the start and locked while we write it. Where the file system allows, it has no name until it is
+    // locked and whole, so that no other writer's clean-up can ever see it unlocked; temporary_name_
+    // is then empty. Invalid, errno set, on failure.
     FileDescriptor CreateTemporary() {
+        temporary_name_.clear();
+        if (unnamed_works_) {
+            FileDescriptor fd(::openat(folder_.get(), ".", O_WRONLY | O_TMPFILE | O_CLOEXEC, S_IRUSR | S_IWUSR));
+            if (fd.valid()) {
+                ::flock(fd.get(), LOCK_EX);
+                return fd;
+            }
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return FileDescriptor();
+            unnamed_works_ = false;
+        }
         const std::string prefix = TemporaryPrefix();
         for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
             temporary_name_ = prefix + RandomSuffix();
@@ -170,6 +189,24 @@ private:
         }
         errno = EEXIST;
         return FileDescriptor();
+    }
+
+    // Links the locked, unnamed temporary file under a fresh name of the temporary pattern (never over
+    // an existing name). 0 or an errno; ENOENT or EPERM when this system cannot name it.
+    int NameTemporary(int fd) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        const std::string prefix = TemporaryPrefix();
+        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+            const std::string name = prefix + RandomSuffix();
+            int linked = ::linkat(AT_FDCWD, self.c_str(), folder_.get(), name.c_str(), AT_SYMLINK_FOLLOW);
+            if (linked != 0 && errno == ENOENT) linked = ::linkat(fd, "", folder_.get(), name.c_str(), AT_EMPTY_PATH);
+            if (linked == 0) {
+                temporary_name_ = name;
+                return 0;
+            }
+            if (errno != EEXIST) return errno;
+        }
+        return EEXIST;
     }
 
     // Content, owner, attributes and mode of the file it replaces, then flushed. 0 or an errno.
@@ -191,7 +228,7 @@ private:
 
     void Discard(FileDescriptor& temporary) {
         ::close(temporary.release());
-        ::unlinkat(folder_.get(), temporary_name_.c_str(), 0);
+        if (!temporary_name_.empty()) ::unlinkat(folder_.get(), temporary_name_.c_str(), 0);
     }
 
     // Temporary files of this target left by a writer that died: regular files of ours, of our name
@@ -238,6 +275,7 @@ private:
     std::string name_;
     FileDescriptor folder_;
     std::string temporary_name_;
+    bool unnamed_works_ = true;
 };
 
 }  // namespace

@@ -27,6 +27,18 @@ namespace {
 
 constexpr int kTimeoutMs = 20000;
 
+// A /proc file of a process that may end while it is read: what could be read, or nothing.
+std::string ReadProcessFile(const std::string& path) {
+    std::string content;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return content;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) content.append(buffer, static_cast<std::size_t>(got));
+    ::close(fd);
+    return content;
+}
+
 std::vector<std::string> Environment(const std::map<std::string, std::optional<std::string>>& changes) {
     std::map<std::string, std::string> variables;
     for (char** entry = environ; *entry != nullptr; ++entry) {
@@ -234,9 +246,9 @@ std::vector<pid_t> CliTest::RunningServers() const {
         if (pid <= 0) continue;
         // The command line, not /proc/PID/exe: the server is not dumpable, and only root could read its exe.
         const std::string proc_folder = std::string("/proc/") + entry->d_name;
-        const std::string program = ReadBytes(proc_folder + "/cmdline").c_str();
+        const std::string program = ReadProcessFile(proc_folder + "/cmdline").c_str();
         if (program != qt_server && program != x11_server) continue;
-        const std::string stat = ReadBytes(proc_folder + "/stat");
+        const std::string stat = ReadProcessFile(proc_folder + "/stat");
         const auto state = stat.rfind(") ");
         if (state != std::string::npos && stat.compare(state + 2, 1, "Z") == 0) continue;  // ended, not yet reaped
         found.push_back(pid);

@@ -13,6 +13,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "fileio/io_error.h"
 #include "fileio/syscalls.h"
@@ -74,6 +76,44 @@ TEST(AtomicWrite, AFailedWriteKeepsTheOldContentAndLeavesNoTemporaryFile) {
         EXPECT_EQ(ReadBytes(dir / "k.key"), "old key\r\n") << c.what;
         EXPECT_EQ(EntryCount(dir.path()), 1u) << c.what;
     }
+}
+
+// What another writer's clean-up would find in the folder while a write is under way.
+fs::path watched_folder;
+std::vector<std::string> seen_while_writing;
+bool unlocked_at_rename = false;
+
+ssize_t WriteAndLook(int fd, const void* data, std::size_t size) {
+    for (const auto& entry : fs::directory_iterator(watched_folder))
+        seen_while_writing.push_back(entry.path().filename());
+    return ::write(fd, data, size);
+}
+int RenameAndLook(int from_folder, const char* from, int to_folder, const char* to) {
+    const int other = ::openat(from_folder, from, O_RDONLY | O_CLOEXEC);
+    unlocked_at_rename = other < 0 || ::flock(other, LOCK_EX | LOCK_NB) == 0;
+    if (other >= 0) ::close(other);
+    return ::renameat(from_folder, from, to_folder, to);
+}
+
+// Two writers of one file clean up each other's leftovers: a temporary file must never be there to
+// take while it is not yet locked, or a writer loses its file and fails.
+TEST(AtomicWrite, ATemporaryFileIsNamedOnlyOnceItIsLockedAndWhole) {
+    TempDir dir;
+    const int probe = ::open(dir.path().c_str(), O_WRONLY | O_TMPFILE, 0600);
+    if (probe < 0) GTEST_SKIP() << "this file system has no unnamed files; the writer retries instead";
+    ::close(probe);
+    WriteBytes(dir / "k.key", "old key\r\n");
+    watched_folder = dir.path();
+    seen_while_writing.clear();
+    {
+        const WriteSyscalls real = CurrentWriteSyscalls();
+        ScopedWriteSyscalls scope({&WriteAndLook, real.fsync, &RenameAndLook});
+        AtomicWriteFile(dir.U16("k.key"), "new key\r\n");
+    }
+    EXPECT_EQ(seen_while_writing, std::vector<std::string>{"k.key"});
+    EXPECT_FALSE(unlocked_at_rename);
+    EXPECT_EQ(ReadBytes(dir / "k.key"), "new key\r\n");
+    EXPECT_EQ(EntryCount(dir.path()), 1u);
 }
 
 // Entries of the temporary-file pattern planted or left in the folder before a write.

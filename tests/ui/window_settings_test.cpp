@@ -136,9 +136,9 @@ private slots:
             QFile::setPermissions(path, QFileDevice::WriteOwner);
         }
         const QString master = QStringLiteral("мастер");
-        fixture.WriteSettings(
-            "[FORM1]\nwidth=300\nheight=400\nWindowState=Сжать окно\nDir=" + path.toUtf8() +
-            "\nHidePass1=1\nRemember=1\nPassword=\"" + ToQString(sorvane::Passway(ToU16(master))).toUtf8() + "\"\n");
+        fixture.WriteSettings("[FORM1]\nwidth=300\nheight=400\nWindowState=Сжать окно\nDir=" + path.toUtf8() +
+                              "\nHidePass1=1\nRemember=1\nPassword=\"" +
+                              ToQString(sorvane::Passway(ToU16(master))).toUtf8() + "\"\n");
         TForm1& window = fixture.Start();
         if (unreadable)
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
