@@ -6,12 +6,14 @@
 
 #include "font_preload/font_config_preload.h"
 #include "hardening/process_hardening.h"
+#include "hardening/session_bus.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/window_style.h"
 
 int main(int argc, char* argv[]) {
     sorvane::HardenProcessOrWarn("sorvane");
+    sorvane::KeepSessionBusFromAutolaunching();
     sorvane::FontConfigPreload fonts;
     QApplication application(argc, argv);
     // Ties the window to its desktop entry (its icon and name in the task bar, on Wayland too).
