@@ -5,25 +5,24 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "fileio/io_error.h"
 #include "fileio/syscalls.h"
+#include "support/bound_socket.h"
 #include "support/temp_dir.h"
 
 namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::BoundSocket;
 using test_support::ReadBytes;
 using test_support::TempDir;
 using test_support::WriteBytes;
@@ -141,23 +140,6 @@ TEST(AtomicWrite, RemovesOnlyItsOwnDeadLeftoversAndNeverWritesIntoAPlantedName) 
     EXPECT_EQ(EntryCount(dir.path()), 6u);
     ::close(busy);
 }
-
-// A socket file at path, kept open for the test's lifetime.
-class BoundSocket {
-public:
-    explicit BoundSocket(const fs::path& path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-        bound_ = ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~BoundSocket() { ::close(fd_); }
-    bool bound() const { return bound_; }
-
-private:
-    int fd_;
-    bool bound_ = false;
-};
 
 TEST(AtomicWrite, RefusesWhatIsNotARegularFileAndLeavesItAsItIs) {
     TempDir dir;

@@ -4,42 +4,21 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "support/bound_socket.h"
 #include "support/temp_dir.h"
 
 namespace sorvane {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A listening socket at path, as a running bus has, for the test's lifetime.
-class BusSocket {
-public:
-    explicit BusSocket(const fs::path& path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-        bound_ = ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~BusSocket() { ::close(fd_); }
-    bool bound() const { return bound_; }
-
-private:
-    int fd_;
-    bool bound_ = false;
-};
-
 TEST(SessionBus, IsReachableByItsAddressOrItsSocketInTheRuntimeFolder) {
     test_support::TempDir with_bus, with_file, empty;
-    const BusSocket socket(with_bus / "bus");
+    const test_support::BoundSocket socket(with_bus / "bus");
     ASSERT_TRUE(socket.bound());
     test_support::WriteBytes(with_file / "bus", "not a socket");
     const std::string bus_folder = with_bus.path(), file_folder = with_file.path(), empty_folder = empty.path();
@@ -87,7 +66,7 @@ std::string AddressAfterwards(const char* address, const char* runtime_folder) {
 
 TEST(SessionBus, AutolaunchIsTurnedOffOnlyWhereNoBusRuns) {
     test_support::TempDir with_bus, empty;
-    const BusSocket socket(with_bus / "bus");
+    const test_support::BoundSocket socket(with_bus / "bus");
     ASSERT_TRUE(socket.bound());
     EXPECT_EQ(AddressAfterwards(nullptr, nullptr), "disabled:");
     EXPECT_EQ(AddressAfterwards(nullptr, empty.path().c_str()), "disabled:");
